@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <cmath>
+
+#include "gui/Clip.h"
+#include "gui/ImageSurface.h"
+#include "gui/internal/PainterGraphics.h"
+
+using namespace gui;
+
+namespace {
+
+constexpr Color kWhite = RGB(255, 255, 255);
+constexpr Color kBlack = RGB(0, 0, 0);
+
+TEST(ClipLine, KeepsTheVisiblePartOnly) {
+    const ClipBox box{0, 0, 100, 50};
+    struct Case {
+        const char* name;
+        LineF line;
+        std::optional<LineF> expected;
+    } cases[] = {
+        {"inside stays exact", {10, 10, 90, 40}, LineF{10, 10, 90, 40}},
+        {"horizontal through", {-1e12, 20, 1e12, 20}, LineF{0, 20, 100, 20}},
+        {"vertical through", {30, 1e15, 30, -1e15}, LineF{30, 50, 30, 0}},
+        {"diagonal from far", {-100, -100, 200, 200}, LineF{0, 0, 50, 50}},
+        {"left of the box", {-20, 0, -10, 50}, std::nullopt},
+        {"misses a corner", {90, -20, 120, 10}, std::nullopt},
+        {"not finite", {0, 0, std::nan(""), 10}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto clipped = ClipLine(c.line, box);
+        ASSERT_EQ(clipped.has_value(), c.expected.has_value()) << c.name;
+        if (!clipped) continue;
+        EXPECT_DOUBLE_EQ(clipped->x1, c.expected->x1) << c.name;
+        EXPECT_DOUBLE_EQ(clipped->y1, c.expected->y1) << c.name;
+        EXPECT_DOUBLE_EQ(clipped->x2, c.expected->x2) << c.name;
+        EXPECT_DOUBLE_EQ(clipped->y2, c.expected->y2) << c.name;
+    }
+}
+
+TEST(PainterGraphics, SettingsStayUntilSetAgain) {
+    ImageSurface image(20, 20);
+    image.Paint([](Graphics& g) {
+        EXPECT_EQ(g.PenSize(), 1);
+        g.PenSize(2);
+        g.DrawingColor(RGB(255, 0, 0));
+        g.FontName("Arial");
+        g.FontSize(10);
+        g.DrawLine(0, 0, 5, 5);
+        g.DrawString("x", 2, 12, 0, false);
+        EXPECT_EQ(g.PenSize(), 2);
+        EXPECT_EQ(g.DrawingColor(), RGB(255, 0, 0));
+        EXPECT_EQ(g.FontName(), "Arial");
+        EXPECT_EQ(g.FontSize(), 10);
+    });
+}
+
+TEST(PainterGraphics, WholePixelsRightOfAndBelowTheCoordinates) {
+    ImageSurface image(40, 40);
+    image.Paint([](Graphics& g) {
+        g.DrawingColor(kBlack);
+        g.DrawLine(5, 10, 20, 10);  // pen 1: row 10, columns 5 to 20
+        g.PenSize(2);
+        g.DrawLine(5, 20, 20, 20);  // pen 2: rows 20 and 21
+        g.DrawingColor(RGB(0, 0, 255));
+        g.FillRect(2, 30, 4, 5);  // columns 2 to 5, rows 30 to 34
+    });
+    for (int x = 5; x <= 20; ++x) {
+        EXPECT_EQ(image.PixelAt(x, 10), kBlack) << x;
+        EXPECT_EQ(image.PixelAt(x, 9), kWhite) << x;
+        EXPECT_EQ(image.PixelAt(x, 11), kWhite) << x;
+        EXPECT_EQ(image.PixelAt(x, 20), kBlack) << x;
+        EXPECT_EQ(image.PixelAt(x, 21), kBlack) << x;
+        EXPECT_EQ(image.PixelAt(x, 22), kWhite) << x;
+    }
+    EXPECT_EQ(image.PixelAt(4, 10), kWhite);
+    EXPECT_EQ(image.PixelAt(21, 10), kWhite);
+    for (int x = 0; x < 10; ++x) {
+        for (int y = 28; y < 37; ++y) {
+            const bool inside = x >= 2 && x <= 5 && y >= 30 && y <= 34;
+            EXPECT_EQ(image.PixelAt(x, y), inside ? RGB(0, 0, 255) : kWhite) << x << "," << y;
+        }
+    }
+}
+
+TEST(PainterGraphics, OvalInscribedInItsBox) {
+    ImageSurface image(100, 100);
+    image.Paint([](Graphics& g) {
+        g.DrawingColor(kBlack);
+        g.DrawOval(10, 20, 61, 41);  // box columns 10..70, rows 20..60
+    });
+    EXPECT_EQ(image.PixelAt(10, 40), kBlack);
+    EXPECT_EQ(image.PixelAt(70, 40), kBlack);
+    EXPECT_EQ(image.PixelAt(40, 20), kBlack);
+    EXPECT_EQ(image.PixelAt(40, 60), kBlack);
+    EXPECT_EQ(image.PixelAt(9, 40), kWhite);
+    EXPECT_EQ(image.PixelAt(71, 40), kWhite);
+    EXPECT_EQ(image.PixelAt(40, 40), kWhite);
+}
+
+// The ink of a text lies above its anchor and starts at its x: the anchor is the baseline's start.
+TEST(PainterGraphics, TextAnchorIsTheBaselineStart) {
+    ImageSurface image(120, 60);
+    image.Paint([](Graphics& g) {
+        g.FontName("Arial");
+        g.FontSize(10);
+        g.DrawString("Time", 40, 40, 0, false);
+    });
+    int top = 60, bottom = -1, left = 120;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            if (image.PixelAt(x, y).red < 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+            }
+        }
+    }
+    EXPECT_EQ(bottom, 39);  // "Time" has no descender: its ink ends on the row above the baseline
+    EXPECT_GE(top, 28);     // a 13-pixel font's capitals are about 9 to 10 pixels high
+    EXPECT_LE(top, 31);
+    EXPECT_GE(left, 40);
+    EXPECT_LE(left, 42);
+}
+
+// Black pixels of a line through the image from endpoints ~1e11 away, which must pass through (x0, 0) with
+// the slope dx/dy.
+void ExpectSteepLine(const QImage& image, double x0, double slope, int tolerance) {
+    int rowsHit = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const double expected = x0 + slope * y;
+        if (expected < 0 || expected >= image.width()) continue;
+        bool hit = false;
+        for (int dx = -tolerance; dx <= tolerance; ++dx) {
+            const int x = static_cast<int>(std::lround(expected)) + dx;
+            if (x >= 0 && x < image.width() && qGray(image.pixel(x, y)) < 160) hit = true;
+        }
+        rowsHit += hit ? 1 : 0;
+        EXPECT_TRUE(hit) << "row " << y << " expected near x " << expected;
+    }
+    EXPECT_GT(rowsHit, 400);
+    // Nothing drawn far from the line.
+    EXPECT_GT(qGray(image.pixel(600, 50)), 200);
+    EXPECT_GT(qGray(image.pixel(30, 500)), 200);
+}
+
+constexpr std::int64_t kFarX = 67'000'000'000;
+constexpr std::int64_t kFarY = 90'000'000'000;
+constexpr double kSlope = 67.0 / 90.0;
+
+TEST(PainterGraphics, HugeEndpointsOnAnImage) {
+    ImageSurface image(636, 553);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 1000; ++i) {
+        image.Paint([](Graphics& g) { g.DrawLine(-kFarX, -kFarY, kFarX, kFarY); });
+    }
+    EXPECT_LT(timer.elapsed(), 2000) << "1000 clipped lines should take well under two seconds";
+    ASSERT_TRUE(image.SavePng(TRAVIK_ARTIFACTS "/huge-line.png"));
+    ExpectSteepLine(QImage(TRAVIK_ARTIFACTS "/huge-line.png"), 0.5, kSlope, 1);
+}
+
+TEST(PainterGraphics, HugeEndpointsInAPdf) {
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+
+    const QString base = TRAVIK_ARTIFACTS "/huge-line";
+    {
+        QPdfWriter pdf(base + ".pdf");
+        pdf.setResolution(96);
+        pdf.setPageSize(QPageSize(QSizeF(636 * 72.0 / 96, 553 * 72.0 / 96), QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&pdf);
+        PainterGraphics g(painter, QRectF(0, 0, 636, 553));
+        g.DrawLine(-kFarX, -kFarY, kFarX, kFarY);
+    }
+    QProcess render;
+    render.start(pdftoppm, {"-r", "96", "-png", "-singlefile", base + ".pdf", base + "-pdf"});
+    ASSERT_TRUE(render.waitForFinished(30000));
+    ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
+    const QImage page(base + "-pdf.png");
+    ASSERT_FALSE(page.isNull());
+    ExpectSteepLine(page, 0.5, kSlope, 2);
+}
+
+}  // namespace
