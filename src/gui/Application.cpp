@@ -1,0 +1,131 @@
+#include "gui/Application.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <iostream>
+
+#include "gui/Menu.h"
+#include "gui/Runtime.h"
+#include "gui/TestHooks.h"
+#include "gui/Window.h"
+#include "gui/internal/ControlImpl.h"
+#include "gui/internal/Runtime.h"
+
+namespace gui {
+
+namespace {
+
+struct RuntimeState {
+    std::unique_ptr<QApplication> ownApplication;
+    std::shared_ptr<Application> app;
+    int exitCode = 0;
+    bool startupFailed = false;
+    // QApplication keeps references to argc and argv for its lifetime.
+    int argc = 1;
+    char* argv[2] = {nullptr, nullptr};
+    std::string programName;
+};
+
+RuntimeState& State() {
+    static RuntimeState state;
+    return state;
+}
+
+void Step(const char* name) {
+    if (hooks::runtimeStep) hooks::runtimeStep(name);
+}
+
+}  // namespace
+
+void Application::x_SetVersionData(std::int64_t major, std::int64_t minor, std::int64_t bug,
+                                   std::int64_t nonRelease, std::int64_t stageCode, std::string longVersion,
+                                   std::string shortVersion, std::string packageInfo) {
+    major_ = major;
+    minor_ = minor;
+    bug_ = bug;
+    nonRelease_ = nonRelease;
+    stageCode_ = stageCode;
+    longVersion_ = std::move(longVersion);
+    shortVersion_ = std::move(shortVersion);
+    packageInfo_ = std::move(packageInfo);
+}
+
+void Application::MenuBar(std::shared_ptr<gui::MenuBar> bar) {
+    menuBar_ = std::move(bar);
+}
+
+Application* RegisteredApp() {
+    return State().app.get();
+}
+
+void RuntimeInit(int argc, char** argv) {
+    RuntimeState& s = State();
+    s.exitCode = 0;
+    s.startupFailed = false;
+    if (!QCoreApplication::instance()) {
+        // Only the program's name goes to Qt: no argument changes what the program does.
+        s.programName = argc > 0 && argv && argv[0] ? argv[0] : "TravikDiagram";
+        s.argv[0] = s.programName.data();
+        s.argc = 1;
+        s.ownApplication = std::make_unique<QApplication>(s.argc, s.argv);
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    Step("RuntimeInit");
+}
+
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
+    Step("RuntimeRegisterAppObject");
+    State().app = std::move(app);
+}
+
+void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
+    Step("RunFrameworkInitialization");
+    const std::size_t before = Window::OpenWindows().size();
+    lateStartup();
+    const auto open = Window::OpenWindows();
+    internal::SetDefaultView(open.size() > before ? open[before] : nullptr);
+}
+
+void RuntimeRun() {
+    Step("RuntimeRun");
+    State().exitCode = QApplication::exec();
+}
+
+void UnhandledException(std::exception_ptr error) {
+    Step("UnhandledException");
+    State().startupFailed = true;
+    std::string text = "an error of unknown kind";
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text = e.what();
+    } catch (...) {
+    }
+    std::cerr << "Travik Diagram: the program could not start: " << text << std::endl;
+    if (hooks::unhandledError) {
+        hooks::unhandledError(text);
+        return;
+    }
+    // No event loop is running yet: the box waits for the user before the program ends.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QMessageBox::critical(
+            nullptr, QStringLiteral("Travik Diagram"),
+            QStringLiteral("The program could not start:\n%1").arg(QString::fromStdString(text)));
+    }
+}
+
+void RuntimePerformFinalizers() {
+    Step("RuntimePerformFinalizers");
+    internal::SetDefaultView(nullptr);
+    internal::DestroyAllWindows();
+    ReleaseMenuActions();
+    State().app.reset();
+}
+
+int RuntimeExit() {
+    Step("RuntimeExit");
+    RuntimeState& s = State();
+    return s.startupFailed ? 1 : s.exitCode;
+}
+
+}  // namespace gui

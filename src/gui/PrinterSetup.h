@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace gui {
+
+class Graphics;
+class Window;
+
+// The page setup used for printing: the one the user last confirmed, or the printer's default.
+class PrinterSetup {
+  public:
+    PrinterSetup();
+    ~PrinterSetup();
+    PrinterSetup(const PrinterSetup&) = delete;
+    PrinterSetup& operator=(const PrinterSetup&) = delete;
+
+    // Shows the system's page-setup dialog; true when the user confirms, and the setup then keeps it.
+    bool PageSetupDialog(Window* parent = nullptr);
+    // The confirmed setup as text: paper, orientation and margins.
+    std::string Settings() const;
+
+    struct Impl;
+    Impl& impl() const { return *impl_; }
+
+  private:
+    std::unique_ptr<Impl> impl_;
+};
+
+// Shows the system's print dialog, with `setup` or with the default setup when it is null. Gives the
+// printer's drawing surface, or null when the user cancels. The surface draws in screen pixels, 96 to the
+// inch, clipped to the page; letting go of it completes the one-page print job.
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent);
+
+}  // namespace gui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "gui/Color.h"
+
+namespace gui {
+
+// A layout travels as a property list: entries of name, one blank, then the value, with nothing between
+// entries and no end mark. A value has no type tag: the property's name, and for `Value` the class, fix it.
+//   text     4-byte little-endian length, then that many bytes of UTF-8
+//   integer  8 bytes, signed, little-endian (also every code such as TickMarkStyle)
+//   boolean  1 byte, 0 or 1
+//   colour   4 bytes: blue, green, red, 0
+//   single   4-byte IEEE 754 (FontSize); double 8-byte IEEE 754 (BorderThickness); byte 1 byte (FontUnit)
+enum class PropertyType { Text, Integer, Boolean, Colour, Single, Double, Byte };
+
+using PropertyValue = std::variant<std::string, std::int64_t, bool, Color, float, double, std::uint8_t>;
+
+// A list that cannot be read: truncated, a name that is no name, or a property the class does not have.
+class PropertyListError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class PropertyListWriter {
+  public:
+    PropertyListWriter& Text(std::string_view name, std::string_view value);
+    PropertyListWriter& Integer(std::string_view name, std::int64_t value);
+    PropertyListWriter& Boolean(std::string_view name, bool value);
+    PropertyListWriter& Colour(std::string_view name, Color value);
+    PropertyListWriter& Single(std::string_view name, float value);
+    PropertyListWriter& Double(std::string_view name, double value);
+    PropertyListWriter& Byte(std::string_view name, std::uint8_t value);
+
+    const std::string& Bytes() const { return bytes_; }
+
+  private:
+    void Name(std::string_view name);
+    template <class T>
+    void Raw(T value, std::size_t size);
+
+    std::string bytes_;
+};
+
+// The properties one class has, by name, with their types. Names match regardless of case, as the
+// runtime accepts `MacProcID` for `MacProcId`.
+class PropertyTable {
+  public:
+    PropertyTable(std::initializer_list<std::pair<std::string_view, PropertyType>> entries);
+    PropertyTable(const PropertyTable& base,
+                  std::initializer_list<std::pair<std::string_view, PropertyType>> more);
+
+    // The declared spelling and type of `name`, or nothing when the class has no such property.
+    const std::pair<std::string, PropertyType>* Find(std::string_view name) const;
+
+  private:
+    std::map<std::string, std::pair<std::string, PropertyType>> byLowerName_;
+};
+
+// The entries of a list, read completely before anything is applied. A property given twice keeps its last
+// value; `Find` uses the declared spelling.
+class PropertyValues {
+  public:
+    static PropertyValues Read(std::string_view list, const PropertyTable& table);
+
+    const PropertyValue* Find(std::string_view declaredName) const;
+    bool Has(std::string_view declaredName) const { return Find(declaredName) != nullptr; }
+    std::string TextOr(std::string_view name, std::string fallback) const;
+    std::int64_t IntegerOr(std::string_view name, std::int64_t fallback) const;
+    bool BooleanOr(std::string_view name, bool fallback) const;
+    Color ColourOr(std::string_view name, Color fallback) const;
+    double NumberOr(std::string_view name, double fallback) const;  // a single, double or byte property
+
+    // Declared names in list order, repeats included.
+    const std::vector<std::string>& Order() const { return order_; }
+
+  private:
+    std::map<std::string, PropertyValue, std::less<>> values_;
+    std::vector<std::string> order_;
+};
+
+}  // namespace gui

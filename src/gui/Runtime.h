@@ -1,0 +1,21 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace gui {
+
+// Ends the event loop with `code` as the program's exit code.
+void Quit(int code = 0);
+
+// Hands a web or mail-to address to the system's default handler.
+void ShowURL(const std::string& address);
+
+// The runtime's handling of an error that escaped program code: standard error and a message box.
+void ReportUnhandledError(std::exception_ptr error);
+
+// Runs program code called from the GUI layer: an exception that escapes it is reported and goes no further.
+void Dispatch(const std::function<void()>& code);
+
+}  // namespace gui

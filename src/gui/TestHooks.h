@@ -1,0 +1,22 @@
+#pragma once
+
+// Points where a test can stand in for a person or for the desktop. The program never sets them; unset, the
+// runtime does what it does for a user.
+
+#include <functional>
+#include <string>
+
+namespace gui::hooks {
+
+// Called for every repaint request of a window or control.
+extern std::function<void()> refreshRequested;
+// Receives an unhandled error's text in place of the message box.
+extern std::function<void(const std::string&)> unhandledError;
+// Receives the address in place of the system's handler.
+extern std::function<void(const std::string&)> showURL;
+// Receives Quit's exit code in place of ending the event loop.
+extern std::function<void(int)> quit;
+// Told of each start-up and shut-down step of the runtime as it begins, by name.
+extern std::function<void(const char* step)> runtimeStep;
+
+}  // namespace gui::hooks

@@ -1,0 +1,350 @@
+#include "gui/Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <set>
+
+#include "gui/PropertyList.h"
+#include "gui/TestHooks.h"
+#include "gui/internal/ControlImpl.h"
+#include "gui/internal/Events.h"
+#include "gui/internal/Runtime.h"
+
+namespace gui {
+
+namespace {
+
+// The open windows, in the order they opened; the runtime holds them until they are closed.
+std::vector<std::shared_ptr<Window>>& OpenList() {
+    static std::vector<std::shared_ptr<Window>> windows;
+    return windows;
+}
+
+// Windows closed by the user, destroyed once their close event has returned.
+std::vector<std::shared_ptr<Window>>& ClosedList() {
+    static std::vector<std::shared_ptr<Window>> windows;
+    return windows;
+}
+
+std::map<std::string, std::set<std::string>, std::less<>>& ClassRegistry() {
+    static std::map<std::string, std::set<std::string>, std::less<>> classes;
+    return classes;
+}
+
+int ClampToInt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, 0, 100000));
+}
+
+void Unregister(Window& window) {
+    auto& open = OpenList();
+    const auto found =
+        std::find_if(open.begin(), open.end(), [&](const auto& w) { return w.get() == &window; });
+    if (found == open.end()) return;
+    ClosedList().push_back(std::move(*found));
+    open.erase(found);
+    QMetaObject::invokeMethod(
+        qApp, [] { ClosedList().clear(); }, Qt::QueuedConnection);
+}
+
+// Tab order within every container follows TabIndex; a container's controls follow the container.
+void ApplyTabOrder(const std::vector<RectControl*>& controls) {
+    std::vector<QWidget*> chain;
+    const auto walk = [&](auto& self, const RectControl* container) -> void {
+        std::vector<RectControl*> level;
+        for (RectControl* c : controls) {
+            if (c->Parent() == container) level.push_back(c);
+        }
+        std::stable_sort(level.begin(), level.end(), [](const RectControl* a, const RectControl* b) {
+            return a->TabIndex() < b->TabIndex();
+        });
+        for (RectControl* c : level) {
+            if (QWidget* w = WidgetOf(*c); w && w->focusPolicy() != Qt::NoFocus) chain.push_back(w);
+            self(self, c);
+        }
+    };
+    walk(walk, nullptr);
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void PlaceOnFirstShow(Window::Impl& d) {
+    if (d.shownOnce) return;
+    d.shownOnce = true;
+    QWidget& w = *d.window;
+    w.adjustSize();
+    QRect area;
+    if (d.location == 1) {
+        // Over the window the user is working in.
+        QWidget* parent = QApplication::activeWindow();
+        if (!parent || parent == &w) {
+            for (Window* open : Window::OpenWindows()) {
+                if (open->impl().window.get() != &w && open->impl().window->isVisible()) {
+                    parent = open->impl().window.get();
+                    break;
+                }
+            }
+        }
+        if (parent && parent != &w) area = parent->frameGeometry();
+    }
+    if (d.location == 2 || (d.location == 1 && area.isNull())) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+    }
+    if (!area.isNull()) {
+        QRect frame = w.frameGeometry();
+        frame.moveCenter(area.center());
+        w.move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
+    }
+}
+
+}  // namespace
+
+WindowWidget::WindowWidget(Window& owner) : owner_(owner) {}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted()) return;
+    owner_.impl().open = false;
+    Unregister(owner_);
+    internal::WindowClosed(owner_);
+}
+
+QMainWindow* WidgetOf(const Window& window) {
+    return window.impl().window.get();
+}
+
+namespace internal {
+
+void DestroyAllWindows() {
+    // Closing may start more closing (the default view closes the rest): take the list first.
+    auto open = std::move(OpenList());
+    OpenList().clear();
+    for (const auto& w : open) w->impl().open = false;
+    for (const auto& w : open) w->impl().window->hide();
+    open.clear();
+    ClosedList().clear();
+}
+
+}  // namespace internal
+
+void SetCancelButton(Window& window, PushButton& button) {
+    Window::Impl& d = window.impl();
+    if (!d.cancelShortcut) d.cancelShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), d.window.get());
+    QObject::disconnect(d.cancelShortcut, nullptr, nullptr, nullptr);
+    // One shortcut for the window: two shortcuts for one key would cancel each other.
+    QObject::connect(d.cancelShortcut, &QShortcut::activated, d.cancelShortcut,
+                     [widget = QPointer<QWidget>(WidgetOf(button))] {
+                         if (auto* b = qobject_cast<QPushButton*>(widget.data()); b && b->isEnabled())
+                             b->click();
+                     });
+}
+
+Window::Window(std::string className) : impl_(std::make_unique<Impl>()) {
+    impl_->className = std::move(className);
+    impl_->window = std::make_unique<WindowWidget>(*this);
+    impl_->content = new QWidget(impl_->window.get());
+    impl_->window->setCentralWidget(impl_->content);
+    impl_->window->setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Window::~Window() = default;
+
+void Window::Constructor() {
+    Layout();
+    CreateControls();
+    AddMenuHandlers(*this);
+    ApplyTabOrder(impl_->registered);
+
+    // The window counts as open before Open runs, so that code inside Open finds this window.
+    impl_->open = true;
+    OpenList().push_back(shared_from_this());
+    try {
+        Event_Open();
+    } catch (...) {
+        impl_->open = false;
+        auto& open = OpenList();
+        open.erase(
+            std::remove_if(open.begin(), open.end(), [this](const auto& w) { return w.get() == this; }),
+            open.end());
+        throw;
+    }
+    if (impl_->visible) Show();
+}
+
+void Window::Adopt(std::unique_ptr<RectControl> control) {
+    impl_->owned.push_back(std::move(control));
+}
+
+void Window::ThrowTypeMismatch(std::string_view name) {
+    throw TypeMismatchError("control \"" + std::string(name) + "\" is not of the class asked for");
+}
+
+void Window::AddControl(const std::string& name, RectControl& control) {
+    if (impl_->byName.count(name)) throw std::invalid_argument("a second control named \"" + name + "\"");
+    impl_->byName[name] = &control;
+    impl_->registered.push_back(&control);
+}
+
+RectControl& Window::ControlByName(std::string_view name) const {
+    const auto found = impl_->byName.find(name);
+    if (found == impl_->byName.end()) {
+        throw NilObjectError("window " + impl_->className + " has no control \"" + std::string(name) + "\"");
+    }
+    return *found->second;
+}
+
+std::vector<RectControl*> Window::Controls() const {
+    return impl_->registered;
+}
+
+void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+    impl_->menuHandlers[itemName] = std::move(handler);
+}
+
+bool Window::HasMenuHandler(std::string_view itemName) const {
+    return impl_->menuHandlers.find(itemName) != impl_->menuHandlers.end();
+}
+
+bool Window::RunMenuHandler(std::string_view itemName) {
+    const auto found = impl_->menuHandlers.find(itemName);
+    if (found == impl_->menuHandlers.end() || !found->second) return false;
+    found->second();
+    return true;
+}
+
+void Window::Refresh(bool) {
+    if (hooks::refreshRequested) hooks::refreshRequested();
+    impl_->window->update();
+    for (QWidget* child : impl_->window->findChildren<QWidget*>()) child->update();
+}
+
+void Window::Show() {
+    QMainWindow& w = *impl_->window;
+    PlaceOnFirstShow(*impl_);
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+void Window::Close() {
+    impl_->window->close();
+}
+
+const std::string& Window::ClassName() const {
+    return impl_->className;
+}
+std::string Window::Title() const {
+    return impl_->window->windowTitle().toStdString();
+}
+std::int64_t Window::Width() const {
+    return impl_->content->width();
+}
+std::int64_t Window::Height() const {
+    return impl_->content->height();
+}
+bool Window::IsOpen() const {
+    return impl_->open;
+}
+
+Window* Window::GetImplicitWindow(std::string_view className) {
+    for (const auto& w : OpenList()) {
+        if (w->impl_->open && w->impl_->className == className) return w.get();
+    }
+    return nullptr;
+}
+
+std::vector<Window*> Window::OpenWindows() {
+    std::vector<Window*> windows;
+    for (const auto& w : OpenList()) windows.push_back(w.get());
+    return windows;
+}
+
+void SetProperties(Window& window, std::string_view list) {
+    using T = PropertyType;
+    static const PropertyTable table{{"Width", T::Integer},
+                                     {"Height", T::Integer},
+                                     {"MinimumWidth", T::Integer},
+                                     {"MinimumHeight", T::Integer},
+                                     {"MaximumWidth", T::Integer},
+                                     {"MaximumHeight", T::Integer},
+                                     {"Type", T::Integer},
+                                     {"Title", T::Text},
+                                     {"HasCloseButton", T::Boolean},
+                                     {"HasMaximizeButton", T::Boolean},
+                                     {"HasMinimizeButton", T::Boolean},
+                                     {"HasFullScreenButton", T::Boolean},
+                                     {"Resizeable", T::Boolean},
+                                     {"Composite", T::Boolean},
+                                     {"MacProcId", T::Integer},
+                                     {"FullScreen", T::Boolean},
+                                     {"DefaultLocation", T::Integer},
+                                     {"Visible", T::Boolean},
+                                     {"HasBackgroundColor", T::Boolean},
+                                     {"BackgroundColor", T::Colour},
+                                     {"MenuBarVisible", T::Boolean},
+                                     {"LiveResize", T::Boolean}};
+    const PropertyValues values = PropertyValues::Read(list, table);
+
+    Window::Impl& d = window.impl();
+    QMainWindow& w = *d.window;
+    w.setWindowTitle(QString::fromStdString(values.TextOr("Title", w.windowTitle().toStdString())));
+
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (values.BooleanOr("HasCloseButton", true)) flags |= Qt::WindowCloseButtonHint;
+    if (values.BooleanOr("HasMinimizeButton", true)) flags |= Qt::WindowMinimizeButtonHint;
+    const bool resizeable = values.BooleanOr("Resizeable", true);
+    if (values.BooleanOr("HasMaximizeButton", true) && resizeable) flags |= Qt::WindowMaximizeButtonHint;
+    if (values.BooleanOr("HasFullScreenButton", false) && resizeable) flags |= Qt::WindowFullscreenButtonHint;
+    w.setWindowFlags(flags);
+
+    const int width = ClampToInt(values.IntegerOr("Width", d.content->width()));
+    const int height = ClampToInt(values.IntegerOr("Height", d.content->height()));
+    if (resizeable) {
+        d.content->setMinimumSize(ClampToInt(values.IntegerOr("MinimumWidth", 0)),
+                                  ClampToInt(values.IntegerOr("MinimumHeight", 0)));
+        d.content->setMaximumSize(ClampToInt(values.IntegerOr("MaximumWidth", QWIDGETSIZE_MAX)),
+                                  ClampToInt(values.IntegerOr("MaximumHeight", QWIDGETSIZE_MAX)));
+        d.content->resize(width, height);
+    } else {
+        // The content area keeps its size, and the window its size around the content and the menu bar.
+        d.content->setFixedSize(width, height);
+        w.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    if (values.BooleanOr("HasBackgroundColor", false)) {
+        QPalette palette = d.content->palette();
+        const Color c = values.ColourOr("BackgroundColor", RGB(255, 255, 255));
+        palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+        d.content->setPalette(palette);
+        d.content->setAutoFillBackground(true);
+    }
+    d.location = values.IntegerOr("DefaultLocation", 0);
+    d.visible = values.BooleanOr("Visible", true);
+    d.menuBarVisible = values.BooleanOr("MenuBarVisible", false);
+    if (d.menuBarVisible) InstallMenuBar(window);
+    if (values.BooleanOr("FullScreen", false)) w.setWindowState(Qt::WindowFullScreen);
+}
+
+void RegisterClass(std::string_view className, std::vector<std::string> handledEvents) {
+    auto& registry = ClassRegistry();
+    if (registry.find(className) != registry.end()) return;
+    registry.emplace(std::string(className),
+                     std::set<std::string>(handledEvents.begin(), handledEvents.end()));
+}
+
+bool RuntimeIsEventHandled(const void* object, std::string_view className, std::string_view eventName,
+                           bool programClass) {
+    if (!object || !programClass) return false;
+    const auto& registry = ClassRegistry();
+    const auto found = registry.find(className);
+    return found != registry.end() && found->second.count(std::string(eventName)) > 0;
+}
+
+}  // namespace gui

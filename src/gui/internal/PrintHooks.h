@@ -1,0 +1,15 @@
+#pragma once
+
+// Only for gui/ and its tests: stand-ins for a person answering the printing dialogs.
+
+#include <QPrinter>
+#include <functional>
+
+namespace gui::hooks {
+
+// Called in place of the page-setup dialog; answers whether the user confirmed.
+extern std::function<bool(QPrinter& printer)> pageSetupDialog;
+// Called in place of the print dialog; `withSetup` tells whether a confirmed page setup was handed in.
+extern std::function<bool(QPrinter& printer, bool withSetup)> printDialog;
+
+}  // namespace gui::hooks

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPoint>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "gui/TestHooks.h"
+#include "gui/internal/ControlImpl.h"
+#include "gui/internal/Runtime.h"
+#include "model/Globals.h"
+#include "support/RecordingGraphics.h"
+#include "window/Window1.h"
+
+// The main window as a user finds it after start-up, driven through its controls and the mouse.
+class MainWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        gui::internal::DestroyAllWindows();
+        Globals::SetDefaults();
+        gui::hooks::refreshRequested = [this] { ++refreshes; };
+        gui::hooks::unhandledError = [this](const std::string& text) { errors.push_back(text); };
+        window = &Window1();
+        Settle();
+        refreshes = 0;
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(errors.empty()) << "unhandled error: " << (errors.empty() ? "" : errors.front());
+        gui::hooks::refreshRequested = nullptr;
+        gui::hooks::unhandledError = nullptr;
+        gui::internal::DestroyAllWindows();
+        Globals::SetDefaults();
+    }
+
+    static void Settle() { QApplication::processEvents(); }
+
+    QWidget* Widget(const gui::RectControl& control) const { return gui::WidgetOf(control); }
+    QWidget* CanvasWidget() const { return Widget(window->Canvas1()); }
+    // A click on a button, radio button or check box, as the user makes it.
+    void Click(const gui::RectControl& control) const {
+        static_cast<QAbstractButton*>(Widget(control))->click();
+    }
+
+    void Press(int x, int y) {
+        QTest::mousePress(CanvasWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    }
+    void Drag(int x, int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), CanvasWidget()->mapToGlobal(QPointF(x, y)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(CanvasWidget(), &move);
+    }
+    void Hover(int x, int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), CanvasWidget()->mapToGlobal(QPointF(x, y)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(CanvasWidget(), &move);
+    }
+    void Release(int x, int y) {
+        QTest::mouseRelease(CanvasWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    }
+
+    // What the next paint of the canvas draws.
+    std::vector<std::string> NextPaint() {
+        RecordingGraphics g;
+        window->Canvas1_Paint(window->Canvas1(), g, {});
+        return g.lines;
+    }
+
+    class Window1* window = nullptr;
+    int refreshes = 0;
+    std::vector<std::string> errors;
+};

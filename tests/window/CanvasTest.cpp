@@ -1,0 +1,146 @@
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+class Canvas : public MainWindow {
+  protected:
+    std::vector<std::string> Readouts() const {
+        std::vector<std::string> texts;
+        for (gui::TextField* f :
+             {&window->EditField10(), &window->EditField11(), &window->EditField12(), &window->EditField13(),
+              &window->EditField6(), &window->EditField7(), &window->EditField8(), &window->EditField9()}) {
+            texts.push_back(f->Text());
+        }
+        return texts;
+    }
+    static std::vector<std::string> ProjectionLines(const std::vector<std::string>& paint) {
+        // The projection follows the diagram: everything after the last object's drawing.
+        const auto start = std::find(paint.rbegin(), paint.rend(), "PenSize 1");
+        return std::vector<std::string>(start.base() - 1, paint.end());
+    }
+};
+
+TEST_F(Canvas, WorkedExampleWithBlackAsOurFrame) {
+    Press(228, 256);
+    EXPECT_TRUE(Globals::inProjectingMode);
+    EXPECT_EQ(Globals::Mx, 228);
+    EXPECT_EQ(Globals::My, 256);
+    EXPECT_EQ(refreshes, 1);
+    const auto paint = NextPaint();
+    EXPECT_EQ(Readouts(), (std::vector<std::string>{"25.00 ns", "1.50 m", "27.50 ns", "-3.75 m", "25.00 ns",
+                                                    "1.50 m", "27.50 ns", "-3.75 m"}));
+    EXPECT_EQ(ProjectionLines(paint),
+              (std::vector<std::string>{"PenSize 1", "DrawingColor 0 0 0", "DrawLine 228 256 336 400",
+                                        "DrawLine 228 256 192 256", "DrawingColor 255 0 0",
+                                        "DrawLine 228 256 300 202", "DrawLine 228 256 228 454"}));
+}
+
+TEST_F(Canvas, WorkedExampleWithRedAsOurFrame) {
+    Click(window->RadioButton2());
+    ASSERT_EQ(Globals::ourSystem, 1);
+    ASSERT_EQ(Globals::sinPhi, -0.6);
+    Press(228, 256);
+    const auto paint = NextPaint();
+    EXPECT_EQ(Readouts(), (std::vector<std::string>{"12.50 ns", "-3.75 m", "25.00 ns", "-7.50 m", "12.50 ns",
+                                                    "-3.75 m", "25.00 ns", "-7.50 m"}));
+    EXPECT_EQ(ProjectionLines(paint),
+              (std::vector<std::string>{"PenSize 1", "DrawingColor 255 0 0", "DrawLine 228 256 408 256",
+                                        "DrawLine 228 256 120 400", "DrawingColor 0 0 0",
+                                        "DrawLine 228 256 228 346", "DrawLine 228 256 300 310"}));
+}
+
+TEST_F(Canvas, PressesNearTheOriginDragItElsewhereMarkAnEvent) {
+    struct Case {
+        int dx, dy;
+        bool drags;
+    } cases[] = {{7, -7, true}, {-7, 7, true}, {0, 0, true}, {8, 0, false}, {0, -8, false}, {-8, -8, false}};
+    for (const auto& c : cases) {
+        SetUp();
+        Press(300 + c.dx, 400 + c.dy);
+        EXPECT_EQ(Globals::inKoordDragMode, c.drags) << c.dx << "," << c.dy;
+        EXPECT_EQ(Globals::inProjectingMode, !c.drags) << c.dx << "," << c.dy;
+        EXPECT_EQ(refreshes, c.drags ? 0 : 1) << "only a pressed event asks for a repaint";
+        Release(300 + c.dx, 400 + c.dy);
+    }
+}
+
+TEST_F(Canvas, CursorIsTheOpenHandOverTheOriginSquare) {
+    for (int dx = -9; dx <= 9; ++dx) {
+        for (const int dy : {-8, -7, 0, 7, 8}) {
+            Hover(300 + dx, 400 + dy);
+            const bool near = std::abs(dx) < 8 && std::abs(dy) < 8;
+            EXPECT_EQ(window->Canvas1().MouseCursor(),
+                      near ? gui::MouseCursor::HandOpen : gui::MouseCursor::StandardPointer)
+                << dx << "," << dy;
+        }
+    }
+    EXPECT_EQ(CanvasWidget()->cursor().shape(), Qt::ArrowCursor);
+    Hover(300, 400);
+    EXPECT_EQ(CanvasWidget()->cursor().shape(), Qt::OpenHandCursor);
+}
+
+TEST_F(Canvas, OriginDragStaysStrictlyInsideTheBounds) {
+    struct Case {
+        int x, y;
+        bool accepted;
+    } cases[] = {{21, 300, true},  {20, 300, false}, {615, 300, true},  {616, 300, false}, {300, 21, true},
+                 {300, 20, false}, {300, 532, true}, {300, 533, false}, {-50, 900, false}};
+    for (const auto& c : cases) {
+        SetUp();
+        Press(300, 400);
+        Drag(c.x, c.y);
+        EXPECT_EQ(Globals::Nx, c.accepted ? c.x : 300) << c.x << "," << c.y;
+        EXPECT_EQ(Globals::Ny, c.accepted ? c.y : 400) << c.x << "," << c.y;
+        EXPECT_EQ(refreshes, c.accepted ? 1 : 0);
+        Release(c.x, c.y);
+    }
+}
+
+TEST_F(Canvas, FastDragPastAnEdgeLeavesTheLastAcceptedPoint) {
+    Press(305, 395);
+    Drag(303, 396);
+    EXPECT_EQ(Globals::Nx, 303) << "the origin goes to the mouse point itself";
+    Drag(100, 300);
+    Drag(-40, 300);
+    Drag(-400, 1000);
+    EXPECT_EQ(Globals::Nx, 100);
+    EXPECT_EQ(Globals::Ny, 300);
+    refreshes = 0;
+    Release(-400, 1000);
+    EXPECT_FALSE(Globals::inKoordDragMode);
+    EXPECT_EQ(refreshes, 0) << "the end of a drag asks for no repaint";
+}
+
+TEST_F(Canvas, ProjectingModeIgnoresDragsAndReleaseRepaintsKeepingTheReadouts) {
+    EXPECT_EQ(Readouts(), std::vector<std::string>(8, ""));
+    Press(228, 256);
+    NextPaint();
+    const auto readouts = Readouts();
+    refreshes = 0;
+    Drag(400, 100);
+    EXPECT_EQ(Globals::Mx, 228);
+    EXPECT_EQ(Globals::My, 256);
+    EXPECT_EQ(Globals::Nx, 300);
+    EXPECT_EQ(refreshes, 0);
+    Release(400, 100);
+    EXPECT_FALSE(Globals::inProjectingMode);
+    EXPECT_EQ(refreshes, 1);
+    const auto afterRelease = NextPaint();
+    EXPECT_EQ(afterRelease.back(), "DrawString \"Space\" 606 142") << "no projection lines after the release";
+    EXPECT_EQ(Readouts(), readouts);
+    // Later changes leave the readouts as they are, until the next press.
+    window->SpeedSlider().Value(20);
+    window->UnitSlider().Value(5);
+    Click(window->RadioButton2());
+    NextPaint();
+    EXPECT_EQ(Readouts(), readouts);
+}
+
+TEST_F(Canvas, TextTypedIntoAReadoutIsReplacedAtTheNextProjection) {
+    window->EditField10().Text("typed by a student");
+    Press(228, 256);
+    NextPaint();
+    EXPECT_EQ(window->EditField10().Text(), "25.00 ns");
+}
+
+}  // namespace
