@@ -124,6 +124,24 @@ void Raise(F&& handler) {
     internal::RaiseEvent(std::forward<F>(handler));
 }
 
+// Connects a widget's signal to one of the control's events: exactly one slot per event.
+template <class Sender, class Signal, class Control, class Event>
+void ForwardEvent(Sender& sender, Signal signal, Control& control, Event Control::*event) {
+    QObject::connect(&sender, signal, &sender, [&control, event] {
+        Raise([&control, event] {
+            if (control.*event) (control.*event)(control);
+        });
+    });
+}
+
+// Runs code that raises a control's change event inside the call, as a property setter does.
+template <class F>
+void AsSetter(F&& change) {
+    internal::SetterScope scope;
+    std::forward<F>(change)();
+    scope.Finish();
+}
+
 class RectangleWidget final : public QWidget {
   public:
     using QWidget::QWidget;
@@ -146,9 +164,48 @@ class RectangleWidget final : public QWidget {
     }
 };
 
-class CanvasWidget final : public QWidget {
+// The pointer events that canvases and labels share: enter, exit, and a press whose answer decides whether
+// its release is delivered, wherever the pointer is by then.
+template <class Base, class Control>
+class PointerForwarding : public Base {
   public:
-    CanvasWidget(Canvas& control, QWidget* parent) : QWidget(parent), control_(control) {
+    PointerForwarding(Control& control, QWidget* parent) : Base(parent), control_(control) {}
+
+  protected:
+    void enterEvent(QEnterEvent*) override {
+        Raise([&] {
+            if (control_.MouseEnter) control_.MouseEnter(control_);
+        });
+    }
+    void leaveEvent(QEvent*) override {
+        Raise([&] {
+            if (control_.MouseExit) control_.MouseExit(control_);
+        });
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) return;
+        const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
+        captured_ = false;
+        Raise([&] {
+            if (control_.MouseDown) captured_ = control_.MouseDown(control_, x, y);
+        });
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton || !captured_) return;
+        captured_ = false;
+        const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
+        Raise([&] {
+            if (control_.MouseUp) control_.MouseUp(control_, x, y);
+        });
+    }
+
+    Control& control_;
+    bool captured_ = false;
+};
+
+class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
+  public:
+    CanvasWidget(Canvas& control, QWidget* parent) : PointerForwarding(control, parent) {
         setMouseTracking(true);
         setFocusPolicy(Qt::NoFocus);
     }
@@ -166,15 +223,7 @@ class CanvasWidget final : public QWidget {
         });
     }
 
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton) return;
-        const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        captured_ = false;
-        Raise([&] {
-            if (control_.MouseDown) captured_ = control_.MouseDown(control_, x, y);
-        });
-    }
-
+    // A move with the button held is a drag of the press that was answered; without a button, a move.
     void mouseMoveEvent(QMouseEvent* event) override {
         const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
         if (event->buttons() & Qt::LeftButton) {
@@ -189,71 +238,14 @@ class CanvasWidget final : public QWidget {
             if (control_.MouseMove) control_.MouseMove(control_, x, y);
         });
     }
-
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton || !captured_) return;
-        captured_ = false;
-        const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        Raise([&] {
-            if (control_.MouseUp) control_.MouseUp(control_, x, y);
-        });
-    }
-
-    void enterEvent(QEnterEvent*) override {
-        Raise([&] {
-            if (control_.MouseEnter) control_.MouseEnter(control_);
-        });
-    }
-
-    void leaveEvent(QEvent*) override {
-        Raise([&] {
-            if (control_.MouseExit) control_.MouseExit(control_);
-        });
-    }
-
-  private:
-    Canvas& control_;
-    bool captured_ = false;
 };
 
-class LabelWidget final : public QLabel {
+class LabelWidget final : public PointerForwarding<QLabel, Label> {
   public:
-    LabelWidget(Label& control, QWidget* parent) : QLabel(parent), control_(control) {
+    LabelWidget(Label& control, QWidget* parent) : PointerForwarding(control, parent) {
         setTextFormat(Qt::PlainText);
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-
-  protected:
-    void enterEvent(QEnterEvent*) override {
-        Raise([&] {
-            if (control_.MouseEnter) control_.MouseEnter(control_);
-        });
-    }
-    void leaveEvent(QEvent*) override {
-        Raise([&] {
-            if (control_.MouseExit) control_.MouseExit(control_);
-        });
-    }
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton) return;
-        const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        captured_ = false;
-        Raise([&] {
-            if (control_.MouseDown) captured_ = control_.MouseDown(control_, x, y);
-        });
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton || !captured_) return;
-        captured_ = false;
-        const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        Raise([&] {
-            if (control_.MouseUp) control_.MouseUp(control_, x, y);
-        });
-    }
-
-  private:
-    Label& control_;
-    bool captured_ = false;
 };
 
 template <class W>
@@ -457,11 +449,7 @@ void GroupBox::Apply(const PropertyValues& values) {
 RadioButton::RadioButton(Window& owner)
     : RectControl(std::make_unique<Impl>(owner, new QRadioButton(owner.impl().content))) {
     auto& w = WidgetAs<QRadioButton>(*this);
-    QObject::connect(&w, &QRadioButton::clicked, &w, [this] {
-        Raise([this] {
-            if (Action) Action(*this);
-        });
-    });
+    ForwardEvent(w, &QRadioButton::clicked, *this, &RadioButton::Action);
 }
 
 std::string RadioButton::Caption() const {
@@ -490,11 +478,7 @@ TextField::TextField(Window& owner)
     : RectControl(std::make_unique<Impl>(owner, new QLineEdit(owner.impl().content))) {
     auto& w = WidgetAs<QLineEdit>(*this);
     w.setMaxLength(INT_MAX);
-    QObject::connect(&w, &QLineEdit::textChanged, &w, [this] {
-        Raise([this] {
-            if (TextChange) TextChange(*this);
-        });
-    });
+    ForwardEvent(w, &QLineEdit::textChanged, *this, &TextField::TextChange);
 }
 
 std::string TextField::Text() const {
@@ -502,9 +486,7 @@ std::string TextField::Text() const {
 }
 
 void TextField::Text(const std::string& text) {
-    internal::SetterScope scope;
-    WidgetAs<QLineEdit>(*this).setText(ToQString(text));
-    scope.Finish();
+    AsSetter([&] { WidgetAs<QLineEdit>(*this).setText(ToQString(text)); });
 }
 
 bool TextField::ReadOnly() const {
@@ -601,11 +583,7 @@ void Label::Apply(const PropertyValues& values) {
 Slider::Slider(Window& owner)
     : RectControl(std::make_unique<Impl>(owner, new QSlider(Qt::Horizontal, owner.impl().content))) {
     auto& w = WidgetAs<QSlider>(*this);
-    QObject::connect(&w, &QSlider::valueChanged, &w, [this] {
-        Raise([this] {
-            if (ValueChanged) ValueChanged(*this);
-        });
-    });
+    ForwardEvent(w, &QSlider::valueChanged, *this, &Slider::ValueChanged);
 }
 
 std::int64_t Slider::Value() const {
@@ -613,9 +591,7 @@ std::int64_t Slider::Value() const {
 }
 
 void Slider::Value(std::int64_t value) {
-    internal::SetterScope scope;
-    WidgetAs<QSlider>(*this).setValue(ClampToInt(value));
-    scope.Finish();
+    AsSetter([&] { WidgetAs<QSlider>(*this).setValue(ClampToInt(value)); });
 }
 
 std::int64_t Slider::MinimumValue() const {
@@ -667,11 +643,7 @@ void Slider::Apply(const PropertyValues& values) {
 CheckBox::CheckBox(Window& owner)
     : RectControl(std::make_unique<Impl>(owner, new QCheckBox(owner.impl().content))) {
     auto& w = WidgetAs<QCheckBox>(*this);
-    QObject::connect(&w, &QCheckBox::toggled, &w, [this] {
-        Raise([this] {
-            if (Action) Action(*this);
-        });
-    });
+    ForwardEvent(w, &QCheckBox::toggled, *this, &CheckBox::Action);
 }
 
 std::string CheckBox::Caption() const {
@@ -682,9 +654,7 @@ bool CheckBox::Value() const {
 }
 
 void CheckBox::Value(bool value) {
-    internal::SetterScope scope;
-    WidgetAs<QCheckBox>(*this).setChecked(value);
-    scope.Finish();
+    AsSetter([&] { WidgetAs<QCheckBox>(*this).setChecked(value); });
 }
 
 const PropertyTable& CheckBox::Properties() const {
@@ -724,11 +694,7 @@ PushButton::PushButton(Window& owner)
     : RectControl(std::make_unique<PushButtonImpl>(owner, new QPushButton(owner.impl().content))) {
     auto& w = WidgetAs<QPushButton>(*this);
     w.setAutoDefault(false);
-    QObject::connect(&w, &QPushButton::clicked, &w, [this] {
-        Raise([this] {
-            if (Action) Action(*this);
-        });
-    });
+    ForwardEvent(w, &QPushButton::clicked, *this, &PushButton::Action);
 }
 
 std::string PushButton::Caption() const {
@@ -742,9 +708,7 @@ bool PushButton::Default() const {
 }
 
 void PushButton::Push() {
-    internal::SetterScope scope;
-    WidgetAs<QPushButton>(*this).click();
-    scope.Finish();
+    AsSetter([&] { WidgetAs<QPushButton>(*this).click(); });
 }
 
 const PropertyTable& PushButton::Properties() const {

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "gui/PropertyList.h"
+#include "window/LayoutRuns.h"
 #include "window/Window1.h"
 
 namespace {
@@ -145,42 +146,15 @@ std::string ListOf(std::size_t index) {
     const Row& row = Rows()[index];
     const bool aboutButton = std::string_view(row.name) == "PushButton4";
     gui::PropertyListWriter list;
-    list.Text("Name", row.name)
-        .Integer("Index", -2147483648LL)
-        .Integer("Left", row.left)
-        .Integer("Top", row.top)
-        .Integer("Width", row.width)
-        .Integer("Height", row.height)
-        .Boolean("LockLeft", aboutButton)
-        .Boolean("LockTop", aboutButton)
-        .Boolean("LockRight", false)
-        .Boolean("LockBottom", false)
-        .Integer("TabIndex", TabIndexOf(index))
-        .Integer("TabPanelIndex", 0);
-    if (row.kind != Kind::Rectangle) list.Boolean("TabStop", true);
-    list.Boolean("AllowAutoDeactivate", true);
+    LayoutRuns::Common(list, row.name, {row.left, row.top, row.width, row.height}, TabIndexOf(index),
+                       row.kind != Kind::Rectangle, aboutButton);
 
     switch (row.kind) {
         case Kind::Rectangle:
-            list.Double("BorderThickness", 1.0)
-                .Colour("BottomRightColor", kBlack)
-                .Boolean("Enabled", true)
-                .Colour("FillColor", kWhite)
-                .Text("Tooltip", "")
-                .Colour("TopLeftColor", kBlack)
-                .Boolean("Transparent", true)
-                .Boolean("Visible", true);
+            LayoutRuns::Rectangle(list);
             break;
         case Kind::Canvas:
-            list.Boolean("Enabled", true)
-                .Text("Tooltip", "")
-                .Boolean("AllowFocusRing", true)
-                .Boolean("Visible", true)
-                .Boolean("AllowFocus", false)
-                .Boolean("AllowTabs", false)
-                .Boolean("Transparent", true)
-                .Boolean("DoubleBuffer", false)
-                .Boolean("Transparent", true);
+            LayoutRuns::Canvas(list);
             break;
         case Kind::GroupBox:
             list.Text("Caption", row.text)
@@ -233,23 +207,7 @@ std::string ListOf(std::size_t index) {
             break;
         }
         case Kind::Label:
-            list.Boolean("Enabled", true)
-                .Text("Tooltip", "")
-                .Boolean("Multiline", false)
-                .Boolean("Selectable", false)
-                .Integer("TextAlignment", 0)
-                .Colour("TextColor", kBlack)
-                .Boolean("Transparent", false)
-                .Text("Value", row.text)
-                .Boolean("Visible", true)
-                .Boolean("Bold", false)
-                .Boolean("Italic", false)
-                .Text("FontName", "System")
-                .Boolean("Underline", false)
-                .Single("FontSize", 0)
-                .Byte("FontUnit", 0)
-                .Text("DataSource", "")
-                .Text("DataField", "");
+            LayoutRuns::Label(list, row.text);
             break;
         case Kind::Slider:
             list.Boolean("Enabled", true)

@@ -3,61 +3,14 @@
 #include "gui/Picture.h"
 #include "gui/PropertyList.h"
 #include "gui/Runtime.h"
+#include "window/LayoutRuns.h"
 
 namespace {
 
 using gui::RGB;
 
 constexpr gui::Color kWhite = RGB(255, 255, 255);
-constexpr gui::Color kBlack = RGB(0, 0, 0);
 constexpr gui::Color kLinkBlue = RGB(0, 64, 128);
-
-// The run every control of the about window starts with.
-gui::PropertyListWriter CommonRun(std::string_view name, std::int64_t left, std::int64_t top,
-                                  std::int64_t width, std::int64_t height, std::int64_t tabIndex,
-                                  bool tabStop = true) {
-    gui::PropertyListWriter list;
-    list.Text("Name", name)
-        .Integer("Index", -2147483648LL)
-        .Integer("Left", left)
-        .Integer("Top", top)
-        .Integer("Width", width)
-        .Integer("Height", height)
-        .Boolean("LockLeft", false)
-        .Boolean("LockTop", false)
-        .Boolean("LockRight", false)
-        .Boolean("LockBottom", false)
-        .Integer("TabIndex", tabIndex)
-        .Integer("TabPanelIndex", 0);
-    if (tabStop) list.Boolean("TabStop", true);
-    list.Boolean("AllowAutoDeactivate", true);
-    return list;
-}
-
-std::string LabelList(std::string_view name, std::int64_t left, std::int64_t top, std::int64_t width,
-                      std::int64_t height, std::int64_t tabIndex, std::string_view text, bool multiline,
-                      gui::Color colour, bool underline) {
-    gui::PropertyListWriter list = CommonRun(name, left, top, width, height, tabIndex);
-    list.Boolean("Enabled", true)
-        .Text("Tooltip", "")
-        .Boolean("Multiline", multiline)
-        .Boolean("Selectable", false)
-        .Integer("TextAlignment", 0)
-        .Colour("TextColor", colour)
-        .Boolean("Transparent", false)
-        .Text("Value", text)
-        .Boolean("Visible", true)
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Text("FontName", "Arial")
-        .Boolean("Underline", underline)
-        .Single("FontSize", 12)
-        .Byte("FontUnit", 0)
-        .Text("DataSource", "")
-        .Text("DataField", "")
-        .Text("InitialParent", "Rectangle1");
-    return list.Bytes();
-}
 
 }  // namespace
 
@@ -120,39 +73,30 @@ std::string Window2PropertyList() {
 }
 
 std::string Window2ControlPropertyList(std::string_view controlName) {
+    gui::PropertyListWriter list;
     if (controlName == "Rectangle1") {
-        gui::PropertyListWriter list = CommonRun("Rectangle1", 43, 36, 203, 251, 0, false);
-        list.Double("BorderThickness", 1.0)
-            .Colour("BottomRightColor", kBlack)
-            .Boolean("Enabled", true)
-            .Colour("FillColor", kWhite)
-            .Text("Tooltip", "")
-            .Colour("TopLeftColor", kBlack)
-            .Boolean("Transparent", true)
-            .Boolean("Visible", true)
-            .Text("InitialParent", "");
-        return list.Bytes();
+        LayoutRuns::Common(list, "Rectangle1", {43, 36, 203, 251}, 0, false);
+        LayoutRuns::Rectangle(list);
+        list.Text("InitialParent", "");
+    } else if (controlName == "StaticText1") {
+        LayoutRuns::Common(list, "StaticText1", {55, 43, 162, 83}, 0);
+        LayoutRuns::Label(list, Window2::kAboutText,
+                          {.fontName = "Arial", .fontSize = 12, .multiline = true});
+        list.Text("InitialParent", "Rectangle1");
+    } else if (controlName == "StaticText2") {
+        LayoutRuns::Common(list, "StaticText2", {55, 228, 87, 27}, 1);
+        LayoutRuns::Label(list, Window2::kWebHost,
+                          {.fontName = "Arial", .fontSize = 12, .textColor = kLinkBlue, .underline = true});
+        list.Text("InitialParent", "Rectangle1");
+    } else if (controlName == "Canvas1") {
+        LayoutRuns::Common(list, "Canvas1", {304, 36, 194, 251}, 1);
+        LayoutRuns::Canvas(list);
+        list.Text("InitialParent", "");
+    } else {
+        throw gui::NilObjectError("no control \"" + std::string(controlName) +
+                                  "\" in the about window's layout");
     }
-    if (controlName == "StaticText1") {
-        return LabelList("StaticText1", 55, 43, 162, 83, 0, Window2::kAboutText, true, kBlack, false);
-    }
-    if (controlName == "StaticText2") {
-        return LabelList("StaticText2", 55, 228, 87, 27, 1, Window2::kWebHost, false, kLinkBlue, true);
-    }
-    if (controlName == "Canvas1") {
-        gui::PropertyListWriter list = CommonRun("Canvas1", 304, 36, 194, 251, 1);
-        list.Boolean("Enabled", true)
-            .Text("Tooltip", "")
-            .Boolean("AllowFocusRing", true)
-            .Boolean("Visible", true)
-            .Boolean("AllowFocus", false)
-            .Boolean("AllowTabs", false)
-            .Boolean("Transparent", true)
-            .Boolean("DoubleBuffer", false)
-            .Text("InitialParent", "");
-        return list.Bytes();
-    }
-    throw gui::NilObjectError("no control \"" + std::string(controlName) + "\" in the about window's layout");
+    return list.Bytes();
 }
 
 void Window2::Layout() {
