@@ -1,6 +1,8 @@
 #include "gui/Application.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QMessageBox>
 #include <iostream>
 
@@ -70,12 +72,20 @@ void RuntimeInit(int argc, char** argv) {
         s.ownApplication = std::make_unique<QApplication>(s.argc, s.argv);
     }
     QApplication::setQuitOnLastWindowClosed(false);
+    // The application's icon, from its resources, at every size they hold.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256}) {
+        const QString file = QStringLiteral(":/icons/travik-%1.png").arg(size);
+        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+    }
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("travik-diagram"));
     Step("RuntimeInit");
 }
 
 void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
-    Step("RuntimeRegisterAppObject");
     State().app = std::move(app);
+    Step("RuntimeRegisterAppObject");
 }
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) {

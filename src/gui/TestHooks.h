@@ -16,7 +16,8 @@ extern std::function<void(const std::string&)> unhandledError;
 extern std::function<void(const std::string&)> showURL;
 // Receives Quit's exit code in place of ending the event loop.
 extern std::function<void(int)> quit;
-// Told of each start-up and shut-down step of the runtime as it begins, by name.
+// Told of each start-up and shut-down step of the runtime by name: as it begins, or, for the
+// registration of the application object, once it is registered.
 extern std::function<void(const char* step)> runtimeStep;
 
 }  // namespace gui::hooks
