@@ -576,6 +576,18 @@ void Label::Apply(const PropertyValues& values) {
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         w.setText(shown);
     }
+    // A text that does not fit its box would be cut off: a one-line label grows to the right, a multi-line
+    // one downward, as far as its container allows. Its laid-out size stays what the layout says.
+    QWidget* container = w.parentWidget();
+    if (!w.wordWrap()) {
+        const int needed = w.fontMetrics().horizontalAdvance(w.text()) + 2;
+        const int room = container ? container->width() - w.x() - 1 : needed;
+        if (needed > w.width()) w.resize(std::max(w.width(), std::min(needed, room)), w.height());
+    } else {
+        const int needed = w.heightForWidth(w.width());
+        const int room = container ? container->height() - w.y() - 1 : needed;
+        if (needed > w.height()) w.resize(w.width(), std::max(w.height(), std::min(needed, room)));
+    }
 }
 
 // ---------------------------------------------------------------------------------------------------------

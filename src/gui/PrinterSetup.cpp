@@ -15,7 +15,7 @@
 namespace gui {
 
 namespace hooks {
-std::function<bool(QPrinter&)> pageSetupDialog;
+std::function<bool(QPageLayout&)> pageSetupDialog;
 std::function<bool(QPrinter&, bool)> printDialog;
 }  // namespace hooks
 
@@ -94,7 +94,12 @@ PrinterSetup::PrinterSetup() : impl_(std::make_unique<Impl>()) {}
 PrinterSetup::~PrinterSetup() = default;
 
 bool PrinterSetup::PageSetupDialog(Window* parent) {
-    if (hooks::pageSetupDialog) return hooks::pageSetupDialog(impl_->printer);
+    if (hooks::pageSetupDialog) {
+        QPageLayout layout = impl_->printer.pageLayout();
+        if (!hooks::pageSetupDialog(layout)) return false;
+        impl_->printer.setPageLayout(layout);
+        return true;
+    }
     QPageSetupDialog dialog(&impl_->printer, ParentWidget(parent));
     return dialog.exec() == QDialog::Accepted;
 }

@@ -15,7 +15,7 @@ constexpr gui::Color kLinkBlue = RGB(0, 64, 128);
 }  // namespace
 
 const std::string Window2::kAboutText =
-    "Windows  64 bit  version 1.6\r\nbuilt with C++ and Qt 6, Feb 2020\r\n\r\norvik tabrusk";
+    "Windows  64 bit  version 1.6\r\nC++/Qt 6, Feb 2020\r\n\r\norvik tabrusk";
 
 class Window2& Window2() {
     if (gui::Window* open = gui::Window::GetImplicitWindow(Window2::kClassName)) {

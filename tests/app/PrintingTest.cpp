@@ -1,0 +1,134 @@
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "gui/PrinterSetup.h"
+#include "support/ApplicationFixture.h"
+
+namespace {
+
+class Printing : public Application {
+  protected:
+    void SetUp() override {
+        Application::SetUp();
+        pdf =
+            QStringLiteral(TRAVIK_ARTIFACTS "/printed-%1.pdf")
+                .arg(QString::fromStdString(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        QFile::remove(pdf);
+    }
+    void TearDown() override {
+        gui::hooks::pageSetupDialog = nullptr;
+        gui::hooks::printDialog = nullptr;
+        Application::TearDown();
+    }
+    // The print dialog as a person answers it: printing into our PDF file, or cancelling.
+    void AnswerPrint(bool confirm) {
+        gui::hooks::printDialog = [this, confirm](QPrinter& printer, bool withSetup) {
+            dialogsWithSetup.push_back(withSetup);
+            orientation = printer.pageLayout().orientation();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            paintRectPoints = printer.pageLayout().paintRect(QPageLayout::Point);
+            return confirm;
+        };
+    }
+    void AnswerPageSetup(bool confirm, QPageLayout::Orientation choose = QPageLayout::Landscape) {
+        gui::hooks::pageSetupDialog = [confirm, choose](QPageLayout& layout) {
+            layout.setOrientation(choose);
+            return confirm;
+        };
+    }
+    // The printed page at 96 pixels to the inch, where one diagram pixel is one pixel of the picture.
+    QImage RenderedPage() {
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (pdftoppm.isEmpty()) return {};
+        QProcess render;
+        const QString base = pdf.chopped(4);
+        render.start(pdftoppm, {"-r", "96", "-png", "-singlefile", pdf, base});
+        render.waitForFinished(30000);
+        return QImage(base + ".png");
+    }
+    // Where the diagram's (0, 0) lies on the rendered page.
+    QPoint Origin() const {
+        return QPoint(qRound(paintRectPoints.left() * 96 / 72), qRound(paintRectPoints.top() * 96 / 72));
+    }
+
+    QString pdf;
+    std::vector<bool> dialogsWithSetup;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QRectF paintRectPoints;
+};
+
+TEST_F(Printing, BeforeAnyPageSetupTheDiagramGoesOnOnePage) {
+    AnswerPrint(true);
+    EXPECT_FALSE(main->FilePrint_Action());
+    EXPECT_EQ(dialogsWithSetup, std::vector<bool>{false})
+        << "no setup object before a page setup is confirmed";
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QImage page = RenderedPage();
+    if (page.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const QPoint o = Origin();
+    // The black space axis along y = 400 and the red frame's time axis along x = 300, in diagram pixels.
+    int black = 0, red = 0;
+    for (int x = 440; x < 600; ++x) {
+        const QColor c = page.pixelColor(o.x() + x, o.y() + 400);
+        if (c.red() < 90 && c.green() < 90 && c.blue() < 90) ++black;
+    }
+    for (int y = 40; y < 300; ++y) {
+        const QColor c = page.pixelColor(o.x() + 300, o.y() + y);
+        if (c.red() > 180 && c.green() < 90 && c.blue() < 90) ++red;
+    }
+    EXPECT_GT(black, 150);
+    EXPECT_GT(red, 250);
+    // A tick of the black space axis 72 diagram pixels to the right of the origin.
+    EXPECT_LT(page.pixelColor(o.x() + 372, o.y() + 398).lightness(), 100);
+    // No white fill and no projection lines on paper: the page stays white beside the axes.
+    EXPECT_GT(page.pixelColor(o.x() + 500, o.y() + 520).lightness(), 240);
+}
+
+TEST_F(Printing, PaperShowsTheStateButNoProjection) {
+    Globals::inProjectingMode = true;
+    Globals::Mx = 228;
+    Globals::My = 256;
+    AnswerPrint(true);
+    main->FilePrint_Action();
+    const QImage page = RenderedPage();
+    if (page.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const QPoint o = Origin();
+    // On screen a black line runs from the event to (192, 256); on paper there is none.
+    EXPECT_GT(page.pixelColor(o.x() + 210, o.y() + 256).lightness(), 200);
+}
+
+TEST_F(Printing, CancelledPrintDialogPrintsNothing) {
+    AnswerPrint(false);
+    EXPECT_FALSE(main->FilePrint_Action());
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(Printing, ConfirmedPageSetupServesEveryLaterPrint) {
+    AnswerPageSetup(false);
+    EXPECT_FALSE(main->FilePageSetup_Action());
+    EXPECT_FALSE(Globals::printerSetupDone);
+    AnswerPrint(false);
+    main->FilePrint_Action();
+    EXPECT_EQ(dialogsWithSetup, std::vector<bool>{false}) << "a cancelled setup leaves prints without one";
+
+    AnswerPageSetup(true, QPageLayout::Landscape);
+    EXPECT_FALSE(main->FilePageSetup_Action());
+    EXPECT_TRUE(Globals::printerSetupDone);
+    AnswerPageSetup(false, QPageLayout::Portrait);
+    EXPECT_FALSE(main->FilePageSetup_Action());
+    EXPECT_TRUE(Globals::printerSetupDone) << "a later cancel keeps the confirmed setup";
+
+    AnswerPrint(true);
+    main->FilePrint_Action();
+    EXPECT_EQ(dialogsWithSetup, (std::vector<bool>{false, true}));
+    EXPECT_EQ(orientation, QPageLayout::Landscape) << "the print uses the confirmed setup";
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_NE(Globals::myPrinterSetup->Settings().find("landscape"), std::string::npos);
+}
+
+}  // namespace
