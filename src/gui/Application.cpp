@@ -104,13 +104,7 @@ void RuntimeRun() {
 void UnhandledException(std::exception_ptr error) {
     Step("UnhandledException");
     State().startupFailed = true;
-    std::string text = "an error of unknown kind";
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        text = e.what();
-    } catch (...) {
-    }
+    const std::string text = DescribeError(error);
     std::cerr << "Travik Diagram: the program could not start: " << text << std::endl;
     if (hooks::unhandledError) {
         hooks::unhandledError(text);

@@ -29,38 +29,27 @@ namespace {
 
 using T = PropertyType;
 
+// The run every control has; a rectangle takes no focus and so has no TabStop.
 const PropertyTable& CommonProperties(bool withTabStop) {
-    static const PropertyTable withStop{{"Name", T::Text},          {"Index", T::Integer},
-                                        {"Left", T::Integer},       {"Top", T::Integer},
-                                        {"Width", T::Integer},      {"Height", T::Integer},
-                                        {"LockLeft", T::Boolean},   {"LockTop", T::Boolean},
-                                        {"LockRight", T::Boolean},  {"LockBottom", T::Boolean},
-                                        {"TabIndex", T::Integer},   {"TabPanelIndex", T::Integer},
-                                        {"TabStop", T::Boolean},    {"AllowAutoDeactivate", T::Boolean},
-                                        {"InitialParent", T::Text}, {"Enabled", T::Boolean},
-                                        {"Visible", T::Boolean},    {"Tooltip", T::Text},
-                                        {"Transparent", T::Boolean}};
-    static const PropertyTable withoutStop = [] {
-        PropertyTable table{{"Name", T::Text},
-                            {"Index", T::Integer},
-                            {"Left", T::Integer},
-                            {"Top", T::Integer},
-                            {"Width", T::Integer},
-                            {"Height", T::Integer},
-                            {"LockLeft", T::Boolean},
-                            {"LockTop", T::Boolean},
-                            {"LockRight", T::Boolean},
-                            {"LockBottom", T::Boolean},
-                            {"TabIndex", T::Integer},
-                            {"TabPanelIndex", T::Integer},
-                            {"AllowAutoDeactivate", T::Boolean},
-                            {"InitialParent", T::Text},
-                            {"Enabled", T::Boolean},
-                            {"Visible", T::Boolean},
-                            {"Tooltip", T::Text},
-                            {"Transparent", T::Boolean}};
-        return table;
-    }();
+    static const PropertyTable withoutStop{{"Name", T::Text},
+                                           {"Index", T::Integer},
+                                           {"Left", T::Integer},
+                                           {"Top", T::Integer},
+                                           {"Width", T::Integer},
+                                           {"Height", T::Integer},
+                                           {"LockLeft", T::Boolean},
+                                           {"LockTop", T::Boolean},
+                                           {"LockRight", T::Boolean},
+                                           {"LockBottom", T::Boolean},
+                                           {"TabIndex", T::Integer},
+                                           {"TabPanelIndex", T::Integer},
+                                           {"AllowAutoDeactivate", T::Boolean},
+                                           {"InitialParent", T::Text},
+                                           {"Enabled", T::Boolean},
+                                           {"Visible", T::Boolean},
+                                           {"Tooltip", T::Text},
+                                           {"Transparent", T::Boolean}};
+    static const PropertyTable withStop(withoutStop, {{"TabStop", T::Boolean}});
     return withTabStop ? withStop : withoutStop;
 }
 
@@ -76,10 +65,6 @@ const PropertyTable& FontProperties() {
 
 QString ToQString(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QColor ToQColorOf(Color c) {
-    return QColor(c.red, c.green, c.blue);
 }
 
 int ClampToInt(std::int64_t v) {
@@ -153,10 +138,10 @@ class RectangleWidget final : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), ToQColorOf(fill));
-        const int b = std::clamp(static_cast<int>(std::lround(border)), 0, 100);
+        painter.fillRect(rect(), ToQColor(fill));
+        const int b = static_cast<int>(std::lround(std::clamp(border, 0.0, 100.0)));
         if (b == 0) return;
-        const QColor tl = ToQColorOf(topLeft), br = ToQColorOf(bottomRight);
+        const QColor tl = ToQColor(topLeft), br = ToQColor(bottomRight);
         painter.fillRect(0, 0, width(), b, tl);
         painter.fillRect(0, 0, b, height(), tl);
         painter.fillRect(0, height() - b, width(), b, br);
@@ -519,9 +504,8 @@ void TextField::Apply(const PropertyValues& values) {
     ApplyFont(w, values);
     QPalette palette = w.palette();
     if (values.Has("BackgroundColor"))
-        palette.setColor(QPalette::Base, ToQColorOf(values.ColourOr("BackgroundColor", {})));
-    if (values.Has("TextColor"))
-        palette.setColor(QPalette::Text, ToQColorOf(values.ColourOr("TextColor", {})));
+        palette.setColor(QPalette::Base, ToQColor(values.ColourOr("BackgroundColor", {})));
+    if (values.Has("TextColor")) palette.setColor(QPalette::Text, ToQColor(values.ColourOr("TextColor", {})));
     w.setPalette(palette);
     w.setFrame(values.BooleanOr("HasBorder", w.hasFrame()));
     w.setEchoMode(values.BooleanOr("Password", false) ? QLineEdit::Password : QLineEdit::Normal);
@@ -560,7 +544,7 @@ void Label::Apply(const PropertyValues& values) {
     ApplyFont(w, values);
     if (values.Has("TextColor")) {
         QPalette palette = w.palette();
-        palette.setColor(QPalette::WindowText, ToQColorOf(values.ColourOr("TextColor", {})));
+        palette.setColor(QPalette::WindowText, ToQColor(values.ColourOr("TextColor", {})));
         w.setPalette(palette);
     }
     // An opaque label shows its container's background behind the text, as a transparent one does: Qt's

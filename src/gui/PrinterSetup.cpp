@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <optional>
 
 #include "gui/Graphics.h"
 #include "gui/internal/ControlImpl.h"
@@ -28,60 +27,27 @@ QWidget* ParentWidget(Window* parent) {
     return parent ? WidgetOf(*parent) : nullptr;
 }
 
-// The printer's surface: a painter on the page, scaled to diagram pixels, ending the job when let go.
-class PrinterGraphics final : public Graphics {
-  public:
-    explicit PrinterGraphics(std::unique_ptr<QPrinter> owned, QPrinter& printer)
-        : owned_(std::move(owned)), painter_(&printer) {
+// The printer and its painter on the page, scaled to diagram pixels and clipped to the page.
+struct PrinterPage {
+    PrinterPage(std::unique_ptr<QPrinter> ownedPrinter, QPrinter& printer)
+        : owned(std::move(ownedPrinter)), painter(&printer) {
         const double scale = printer.resolution() / kDiagramPixelsPerInch;
-        painter_.scale(scale, scale);
+        painter.scale(scale, scale);
         const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-        surface_.emplace(painter_, QRectF(0, 0, page.width() / scale, page.height() / scale));
-        painter_.setClipRect(QRectF(0, 0, page.width() / scale, page.height() / scale));
-    }
-    ~PrinterGraphics() override {
-        surface_.reset();
-        painter_.end();
+        bounds = QRectF(0, 0, page.width() / scale, page.height() / scale);
+        painter.setClipRect(bounds);
     }
 
-    void DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) override {
-        surface_->DrawLine(x1, y1, x2, y2);
-    }
-    void DrawOval(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) override {
-        surface_->DrawOval(x, y, w, h);
-    }
-    void FillRect(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) override {
-        surface_->FillRect(x, y, w, h);
-    }
-    void DrawString(const std::string& text, std::int64_t x, std::int64_t y, std::int64_t wrap,
-                    bool condense) override {
-        surface_->DrawString(text, x, y, wrap, condense);
-    }
-    using Graphics::DrawingColor;
-    using Graphics::FontName;
-    using Graphics::FontSize;
-    using Graphics::PenSize;
-    void DrawingColor(Color color) override {
-        Graphics::DrawingColor(color);
-        surface_->DrawingColor(color);
-    }
-    void PenSize(std::int64_t size) override {
-        Graphics::PenSize(size);
-        surface_->PenSize(size);
-    }
-    void FontName(const std::string& name) override {
-        Graphics::FontName(name);
-        surface_->FontName(name);
-    }
-    void FontSize(double size) override {
-        Graphics::FontSize(size);
-        surface_->FontSize(size);
-    }
+    std::unique_ptr<QPrinter> owned;
+    QPainter painter;
+    QRectF bounds;
+};
 
-  private:
-    std::unique_ptr<QPrinter> owned_;
-    QPainter painter_;
-    std::optional<PainterGraphics> surface_;
+// The printer's drawing surface. Letting go of it ends the painter, and with it the one-page job.
+class PrinterGraphics final : private PrinterPage, public PainterGraphics {
+  public:
+    PrinterGraphics(std::unique_ptr<QPrinter> owned, QPrinter& printer)
+        : PrinterPage(std::move(owned), printer), PainterGraphics(painter, bounds) {}
 };
 
 }  // namespace

@@ -25,16 +25,6 @@ std::function<void(const char*)> runtimeStep;
 
 namespace {
 
-std::string Describe(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return "an error of unknown kind";
-    }
-}
-
 thread_local internal::SetterScope* innermostSetter = nullptr;
 
 }  // namespace
@@ -56,7 +46,7 @@ void ShowURL(const std::string& address) {
 }
 
 void ReportUnhandledError(std::exception_ptr error) {
-    const std::string text = Describe(error);
+    const std::string text = DescribeError(error);
     std::cerr << "Travik Diagram: unhandled error: " << text << std::endl;
     if (hooks::unhandledError) {
         hooks::unhandledError(text);
@@ -71,11 +61,13 @@ void ReportUnhandledError(std::exception_ptr error) {
     box->open();
 }
 
-void Dispatch(const std::function<void()>& code) {
+std::string DescribeError(std::exception_ptr error) {
     try {
-        code();
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
     } catch (...) {
-        ReportUnhandledError(std::current_exception());
+        return "an error of unknown kind";
     }
 }
 

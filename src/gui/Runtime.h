@@ -1,7 +1,6 @@
 #pragma once
 
 #include <exception>
-#include <functional>
 #include <string>
 
 namespace gui {
@@ -15,7 +14,7 @@ void ShowURL(const std::string& address);
 // The runtime's handling of an error that escaped program code: standard error and a message box.
 void ReportUnhandledError(std::exception_ptr error);
 
-// Runs program code called from the GUI layer: an exception that escapes it is reported and goes no further.
-void Dispatch(const std::function<void()>& code);
+// The text of an error, for the user and for standard error.
+std::string DescribeError(std::exception_ptr error);
 
 }  // namespace gui

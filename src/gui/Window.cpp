@@ -40,7 +40,8 @@ std::map<std::string, std::set<std::string>, std::less<>>& ClassRegistry() {
     return classes;
 }
 
-int ClampToInt(std::int64_t v) {
+// A window size from a layout, within what a screen can hold.
+int ClampSize(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, 0, 100000));
 }
 
@@ -237,9 +238,6 @@ void Window::Close() {
     impl_->window->close();
 }
 
-const std::string& Window::ClassName() const {
-    return impl_->className;
-}
 std::string Window::Title() const {
     return impl_->window->windowTitle().toStdString();
 }
@@ -248,9 +246,6 @@ std::int64_t Window::Width() const {
 }
 std::int64_t Window::Height() const {
     return impl_->content->height();
-}
-bool Window::IsOpen() const {
-    return impl_->open;
 }
 
 Window* Window::GetImplicitWindow(std::string_view className) {
@@ -305,13 +300,13 @@ void SetProperties(Window& window, std::string_view list) {
     if (values.BooleanOr("HasFullScreenButton", false) && resizeable) flags |= Qt::WindowFullscreenButtonHint;
     w.setWindowFlags(flags);
 
-    const int width = ClampToInt(values.IntegerOr("Width", d.content->width()));
-    const int height = ClampToInt(values.IntegerOr("Height", d.content->height()));
+    const int width = ClampSize(values.IntegerOr("Width", d.content->width()));
+    const int height = ClampSize(values.IntegerOr("Height", d.content->height()));
     if (resizeable) {
-        d.content->setMinimumSize(ClampToInt(values.IntegerOr("MinimumWidth", 0)),
-                                  ClampToInt(values.IntegerOr("MinimumHeight", 0)));
-        d.content->setMaximumSize(ClampToInt(values.IntegerOr("MaximumWidth", QWIDGETSIZE_MAX)),
-                                  ClampToInt(values.IntegerOr("MaximumHeight", QWIDGETSIZE_MAX)));
+        d.content->setMinimumSize(ClampSize(values.IntegerOr("MinimumWidth", 0)),
+                                  ClampSize(values.IntegerOr("MinimumHeight", 0)));
+        d.content->setMaximumSize(ClampSize(values.IntegerOr("MaximumWidth", QWIDGETSIZE_MAX)),
+                                  ClampSize(values.IntegerOr("MaximumHeight", QWIDGETSIZE_MAX)));
         d.content->resize(width, height);
     } else {
         // The content area keeps its size, and the window its size around the content and the menu bar.

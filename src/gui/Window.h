@@ -62,11 +62,9 @@ class Window : public std::enable_shared_from_this<Window> {
     // Closes the window as its close button does.
     void Close();
 
-    const std::string& ClassName() const;
     std::string Title() const;
     std::int64_t Width() const;
     std::int64_t Height() const;
-    bool IsOpen() const;
 
     // The open window of a class, or null.
     static Window* GetImplicitWindow(std::string_view className);

@@ -12,7 +12,7 @@
 
 namespace gui {
 
-class PainterGraphics final : public Graphics {
+class PainterGraphics : public Graphics {
   public:
     // `bounds` is the visible area in the painter's logical coordinates; lines are clipped to a box a little
     // larger than it before they reach the painter.
