@@ -90,6 +90,17 @@ class Window : public std::enable_shared_from_this<Window> {
     std::unique_ptr<Impl> impl_;
 };
 
+// The implicit instance of a window class: the open window of that class, or a new one built (and, as its
+// layout says, shown) when none is open. The runtime holds a window while it is open.
+template <class W, class... Args>
+W& ImplicitWindow(std::string_view className, Args&&... args) {
+    if (Window* open = Window::GetImplicitWindow(className)) return dynamic_cast<W&>(*open);
+    // A window that fails to build is let go here.
+    auto window = std::make_shared<W>(std::forward<Args>(args)...);
+    window->Constructor();
+    return *window;
+}
+
 // Applies the window's own property list (size, title, title-bar buttons, placement, visibility).
 void SetProperties(Window& window, std::string_view list);
 

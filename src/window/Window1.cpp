@@ -6,13 +6,7 @@
 #include "model/Globals.h"
 
 class Window1& Window1() {
-    if (gui::Window* open = gui::Window::GetImplicitWindow(Window1::kClassName)) {
-        return dynamic_cast<class Window1&>(*open);
-    }
-    // The runtime holds the window once it is open; a window that fails to build is let go here.
-    auto window = std::make_shared<class Window1>(Window1::Key{});
-    window->Constructor();
-    return *window;
+    return gui::ImplicitWindow<class Window1>(Window1::kClassName, Window1::Key{});
 }
 
 Window1::Window1(Key) : gui::Window(std::string(kClassName)) {

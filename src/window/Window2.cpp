@@ -18,12 +18,7 @@ const std::string Window2::kAboutText =
     "Windows  64 bit  version 1.6\r\nC++/Qt 6, Feb 2020\r\n\r\norvik tabrusk";
 
 class Window2& Window2() {
-    if (gui::Window* open = gui::Window::GetImplicitWindow(Window2::kClassName)) {
-        return dynamic_cast<class Window2&>(*open);
-    }
-    auto window = std::make_shared<class Window2>(Window2::Key{});
-    window->Constructor();
-    return *window;
+    return gui::ImplicitWindow<class Window2>(Window2::kClassName, Window2::Key{});
 }
 
 std::shared_ptr<gui::Picture> Pemo2020() {
