@@ -129,6 +129,8 @@ void RuntimePerformFinalizers() {
 int RuntimeExit() {
     Step("RuntimeExit");
     RuntimeState& s = State();
+    // Qt goes before the process's static objects do: destroyed among them, it would crash on the way out.
+    s.ownApplication.reset();
     return s.startupFailed ? 1 : s.exitCode;
 }
 

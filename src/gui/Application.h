@@ -52,7 +52,7 @@ void RuntimeRun();
 void UnhandledException(std::exception_ptr error);
 // Closes the windows and lets go of the application object and its menu bar.
 void RuntimePerformFinalizers();
-// The exit code for the process.
+// Ends the GUI layer that RuntimeInit started and gives the exit code for the process.
 int RuntimeExit();
 
 }  // namespace gui
