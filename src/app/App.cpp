@@ -3,11 +3,8 @@
 #include "gui/Window.h"
 
 App::App() {
-    static const bool registered = [] {
-        gui::RegisterClass(kClassName, {});
-        return true;
-    }();
-    (void)registered;
+    // The runtime keeps the first registration of a class and ignores later ones.
+    gui::RegisterClass(kClassName, {});
 }
 
 bool App::IsEventImplemented(std::string_view eventName) const {

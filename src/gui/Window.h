@@ -104,7 +104,8 @@ W& ImplicitWindow(std::string_view className, Args&&... args) {
 // Applies the window's own property list (size, title, title-bar buttons, placement, visibility).
 void SetProperties(Window& window, std::string_view list);
 
-// A program class that the runtime knows by name, with the window or application events it handles.
+// A program class that the runtime knows by name, with the window or application events it handles. Only
+// the first registration of a class counts.
 void RegisterClass(std::string_view className, std::vector<std::string> handledEvents);
 // Whether the registered class handles the named event; `programClass` asks about a class of the program.
 bool RuntimeIsEventHandled(const void* object, std::string_view className, std::string_view eventName,

@@ -10,11 +10,8 @@ class Window1& Window1() {
 }
 
 Window1::Window1(Key) : gui::Window(std::string(kClassName)) {
-    static const bool registered = [] {
-        gui::RegisterClass(kClassName, {"Layout", "CreateControls", "AddMenuHandlers", "Open"});
-        return true;
-    }();
-    (void)registered;
+    // The runtime keeps the first registration of a class and ignores later ones.
+    gui::RegisterClass(kClassName, {"Layout", "CreateControls", "AddMenuHandlers", "Open"});
 }
 
 bool Window1::IsEventImplemented(std::string_view eventName) const {

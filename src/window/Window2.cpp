@@ -29,11 +29,8 @@ std::shared_ptr<gui::Picture> Pemo2020() {
 }
 
 Window2::Window2(Key) : gui::Window(std::string(kClassName)) {
-    static const bool registered = [] {
-        gui::RegisterClass(kClassName, {"Layout", "CreateControls"});
-        return true;
-    }();
-    (void)registered;
+    // The runtime keeps the first registration of a class and ignores later ones.
+    gui::RegisterClass(kClassName, {"Layout", "CreateControls"});
 }
 
 bool Window2::IsEventImplemented(std::string_view eventName) const {
