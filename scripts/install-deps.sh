@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config git
+  # CI checks the C++ sources against .clang-format
+  clang-format
   # Qt 6: Widgets, PrintSupport, Test, and the offscreen platform used by the tests
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev libgl-dev
   # tests and benchmarks

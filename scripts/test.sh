@@ -17,6 +17,7 @@ fi
 
 cmake -S . -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE="$build_type" \
+  -DBUILD_TESTING=ON \
   -DTRAVIK_WERROR="${TRAVIK_WERROR:-OFF}" \
   -DTRAVIK_SANITIZE="$sanitize" \
   -DTRAVIK_BENCH="$bench"
@@ -26,4 +27,5 @@ cmake --build "$build"
 # the sanitizer run checks memory errors and undefined behaviour, not leaks.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-ctest --test-dir "$build" --output-on-failure --timeout 1200 -j "$(nproc)"
+# A build folder without tests is a failure, not a pass.
+ctest --test-dir "$build" --output-on-failure --no-tests=error --timeout 1200 -j "$(nproc)"
