@@ -170,6 +170,7 @@ void Window::AddControl(const std::string& name, RectControl& control) {
     if (impl_->byName.count(name)) throw std::invalid_argument("a second control named \"" + name + "\"");
     impl_->byName[name] = &control;
     impl_->registered.push_back(&control);
+    if (hooks::controlAdded) hooks::controlAdded(name);
 }
 
 RectControl& Window::ControlByName(std::string_view name) const {
