@@ -48,9 +48,9 @@ TEST_F(Screenshots, InitialWindow) {
     // Red's upright time axis and its space axis through (300 + 4k, 400 - 3k).
     EXPECT_TRUE(shot.Shows(canvas, {300, 100}, kRed));
     EXPECT_TRUE(shot.Shows(canvas, {500, 250}, kRed));
-    // The checked radio button looks different from the unchecked one.
-    EXPECT_NE(shot.Part(Widget(window->RadioButton1()), Indicator(window->RadioButton1())),
-              shot.Part(Widget(window->RadioButton2()), Indicator(window->RadioButton2())));
+    EXPECT_FALSE(shot.Part(Widget(window->RadioButton1()), Indicator(window->RadioButton1())) ==
+                 shot.Part(Widget(window->RadioButton2()), Indicator(window->RadioButton2())))
+        << "the checked radio button looks the same as the unchecked one";
 }
 
 TEST_F(Screenshots, EverythingOnWithAPressedEvent) {
@@ -75,7 +75,7 @@ TEST_F(Screenshots, EverythingOnWithAPressedEvent) {
     EXPECT_TRUE(before.Blank(canvas, {210, 256}));
     EXPECT_TRUE(shot.Shows(canvas, {210, 256}, kBlack));
     for (gui::CheckBox* box : CheckBoxes()) {
-        EXPECT_NE(shot.Part(Widget(*box), Indicator(*box)), before.Part(Widget(*box), Indicator(*box)))
+        EXPECT_FALSE(shot.Part(Widget(*box), Indicator(*box)) == before.Part(Widget(*box), Indicator(*box)))
             << box->Name() << " looks the same checked as unchecked";
     }
 }
