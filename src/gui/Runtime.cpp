@@ -21,6 +21,7 @@ std::function<void(const std::string&)> unhandledError;
 std::function<void(const std::string&)> showURL;
 std::function<void(int)> quit;
 std::function<void(const char*)> runtimeStep;
+std::function<void(const std::string&)> controlAdded;
 }  // namespace hooks
 
 namespace {

@@ -19,5 +19,7 @@ extern std::function<void(int)> quit;
 // Told of each start-up and shut-down step of the runtime by name: as it begins, or, for the
 // registration of the application object, once it is registered.
 extern std::function<void(const char* step)> runtimeStep;
+// Told of each control by name as its window registers it.
+extern std::function<void(const std::string& name)> controlAdded;
 
 }  // namespace gui::hooks

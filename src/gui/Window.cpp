@@ -56,26 +56,6 @@ void Unregister(Window& window) {
         qApp, [] { ClosedList().clear(); }, Qt::QueuedConnection);
 }
 
-// Tab order within every container follows TabIndex; a container's controls follow the container.
-void ApplyTabOrder(const std::vector<RectControl*>& controls) {
-    std::vector<QWidget*> chain;
-    const auto walk = [&](auto& self, const RectControl* container) -> void {
-        std::vector<RectControl*> level;
-        for (RectControl* c : controls) {
-            if (c->Parent() == container) level.push_back(c);
-        }
-        std::stable_sort(level.begin(), level.end(), [](const RectControl* a, const RectControl* b) {
-            return a->TabIndex() < b->TabIndex();
-        });
-        for (RectControl* c : level) {
-            if (QWidget* w = WidgetOf(*c); w && w->focusPolicy() != Qt::NoFocus) chain.push_back(w);
-            self(self, c);
-        }
-    };
-    walk(walk, nullptr);
-    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
-}
-
 void PlaceOnFirstShow(Window::Impl& d) {
     if (d.shownOnce) return;
     d.shownOnce = true;
@@ -161,7 +141,6 @@ void Window::Constructor() {
     Layout();
     CreateControls();
     AddMenuHandlers(*this);
-    ApplyTabOrder(impl_->registered);
 
     // The window counts as open before Open runs, so that code inside Open finds this window.
     impl_->open = true;
@@ -191,6 +170,7 @@ void Window::AddControl(const std::string& name, RectControl& control) {
     if (impl_->byName.count(name)) throw std::invalid_argument("a second control named \"" + name + "\"");
     impl_->byName[name] = &control;
     impl_->registered.push_back(&control);
+    if (hooks::controlAdded) hooks::controlAdded(name);
 }
 
 RectControl& Window::ControlByName(std::string_view name) const {
