@@ -95,8 +95,8 @@ ExactDecimal Exact(double x) {
 }
 
 // What Format must give: the exact value cut after `decimals` digits, one more in the last digit when the
-// part cut off is half of it or more (ties away from zero), at least one whole digit, "-" only before a
-// text that is not all zeros.
+// part cut off is half a unit of that digit or more (ties away from zero), at least one whole digit, and
+// "-" only before a text that is not all zeros.
 std::string ExpectedFormat(double x, ExactDecimal exact, std::size_t decimals, bool showMinus) {
     if (exact.fractionDigits < decimals) {
         exact.digits.append(decimals - exact.fractionDigits, '0');
