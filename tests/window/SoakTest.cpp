@@ -107,6 +107,7 @@ class Soak : public MainWindow {
         return {};
     }
 
+    // The v/c field is not a readout: it keeps what the user typed, and a typed "nan" reads as 0.
     std::string NanOrInfDisagreement() const {
         gui::TextField* readouts[] = {&window->EditField6(),  &window->EditField7(),  &window->EditField8(),
                                       &window->EditField9(),  &window->EditField10(), &window->EditField11(),
