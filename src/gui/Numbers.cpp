@@ -1,8 +1,10 @@
 #include "gui/Numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -100,16 +102,20 @@ std::int64_t Round(double x) {
     throw std::range_error("a number too large to round to a whole pixel: " + Str(x));
 }
 
+// Plain comparisons against the limits, before the operation: every compiler builds them, and signed
+// overflow never happens.
 std::optional<std::int64_t> AddChecked(std::int64_t a, std::int64_t b) {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(a, b, &sum)) return std::nullopt;
-    return sum;
+    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+    if (b > 0 ? a > kMax - b : a < kMin - b) return std::nullopt;
+    return a + b;
 }
 
 std::optional<std::int64_t> SubtractChecked(std::int64_t a, std::int64_t b) {
-    std::int64_t difference = 0;
-    if (__builtin_sub_overflow(a, b, &difference)) return std::nullopt;
-    return difference;
+    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+    if (b < 0 ? a > kMax + b : a < kMin + b) return std::nullopt;
+    return a - b;
 }
 
 std::string Str(std::int64_t n) {
@@ -123,9 +129,16 @@ std::string Str(double x) {
     if (std::isnan(x)) return "nan";
     if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
     std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 15);
-    return std::string(buffer.data(), result.ptr);
+    char* const end = buffer.data() + buffer.size();
+    auto result = std::to_chars(buffer.data(), end, x, std::chars_format::general, 15);
+    std::string text(buffer.data(), result.ptr);
+    // Fifteen digits round a speed such as 1 - 2^-53 to "1", a text the v/c field refuses. A number inside
+    // (-1, 1) is never written as a text that reads back outside it: the shortest exact text is used instead.
+    if (std::fabs(x) < 1 && !(std::fabs(Val(text)) < 1)) {
+        result = std::to_chars(buffer.data(), end, x);
+        text.assign(buffer.data(), result.ptr);
+    }
+    return text;
 }
 
 double Val(std::string_view text) {
@@ -150,22 +163,23 @@ std::string Format(double value, std::string_view pattern) {
     }
     if (!std::isfinite(value)) return Str(value);
 
-    // Below 2^-27 every shown digit is 0; above it, 80 fraction digits are the exact binary value.
+    // A double is m * 2^(e - 53) with a 53-bit m, so 53 - e fraction digits hold its exact value; the
+    // rounding below then sees every digit after the last shown one.
     const double magnitude = std::fabs(value);
-    std::string whole = "0";
-    std::string fraction(decimals + 1, '0');
-    if (magnitude >= 0x1p-27) {
-        std::array<char, 420> buffer{};
-        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                          std::chars_format::fixed, 80);
-        const std::string_view exact(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-        const auto point = exact.find('.');
-        whole = std::string(exact.substr(0, point));
-        fraction = std::string(exact.substr(point + 1, decimals + 1));
-    }
+    int exponent = 0;
+    std::frexp(magnitude, &exponent);
+    const std::size_t exactDigits = static_cast<std::size_t>(std::max(0, 53 - exponent));
+    const std::size_t precision = std::max(exactDigits, decimals + 1);
+    std::string buffer(precision + 320, '\0');
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::fixed, static_cast<int>(precision));
+    const std::string_view exact(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const auto point = exact.find('.');
+    const std::string whole(exact.substr(0, point));
+    const std::string_view fraction = exact.substr(point + 1);
 
     // Round half away from zero: the digit after the last shown one decides, whatever follows it.
-    std::string digits = whole + fraction.substr(0, decimals);
+    std::string digits = whole + std::string(fraction.substr(0, decimals));
     if (fraction[decimals] >= '5') {
         std::size_t i = digits.size();
         while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';

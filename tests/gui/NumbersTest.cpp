@@ -49,10 +49,18 @@ TEST(CheckedSums, SeeOverflow) {
     constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
     EXPECT_EQ(AddChecked(400, 2), 402);
     EXPECT_EQ(AddChecked(kMax, 0), kMax);
+    EXPECT_EQ(AddChecked(kMin, 0), kMin);
+    EXPECT_EQ(AddChecked(kMin, kMax), -1);
     EXPECT_FALSE(AddChecked(kMax, 1).has_value());
     EXPECT_FALSE(AddChecked(kMin, -1).has_value());
+    EXPECT_FALSE(AddChecked(-1, kMin).has_value());
     EXPECT_EQ(SubtractChecked(400, -2600), 3000);
+    EXPECT_EQ(SubtractChecked(-1, kMin), kMax);
+    EXPECT_EQ(SubtractChecked(kMin, 0), kMin);
     EXPECT_FALSE(SubtractChecked(400, kMin).has_value());
+    EXPECT_FALSE(SubtractChecked(0, kMin).has_value());
+    EXPECT_FALSE(SubtractChecked(kMin, 1).has_value());
+    EXPECT_FALSE(SubtractChecked(kMax, -1).has_value());
 }
 
 TEST(Str, WholeNumbers) {
@@ -81,10 +89,31 @@ TEST(Str, DoublesShowWhatAUserTyped) {
         {0.0001, "0.0001"},
         {0.00001, "1e-05"},
         {1e-300, "1e-300"},
-        {0.9999999999999999, "1"},
+        {0.999999999999999, "0.999999999999999"},
+        {0.9999999999999994, "0.999999999999999"},
+        {1.0000000000000002, "1"},
+        {-1.0, "-1"},
         {123456789012345678.0, "1.23456789012346e+17"},
     };
     for (const auto& c : cases) EXPECT_EQ(Str(c.x), c.expected) << c.x;
+}
+
+// Fifteen digits would round these to 1 or -1, which the v/c field refuses: they are written exactly.
+TEST(Str, ASpeedInsideTheLimitsIsNeverWrittenAsOne) {
+    struct Case {
+        double x;
+        const char* expected;
+    } cases[] = {
+        {0.9999999999999999, "0.9999999999999999"},    // 1 - 2^-53
+        {-0.9999999999999999, "-0.9999999999999999"},  // what "red" makes of it
+        {0.9999999999999998, "0.9999999999999998"},
+        {0.9999999999999996, "0.9999999999999996"},  // the smallest that 15 digits round up
+        {-0.9999999999999996, "-0.9999999999999996"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Str(c.x), c.expected) << c.x;
+        EXPECT_EQ(Val(Str(c.x)), c.x) << c.x;
+    }
 }
 
 TEST(Val, ReadsTheLongestDecimalPrefix) {
@@ -114,6 +143,26 @@ TEST(Val, BeyondTheDoubleRangeIsInfinite) {
 TEST(Val, ReadsBackWhatStrWrites) {
     for (const double x : {0.6, -0.95, 0.999, 0.5, 1e-300, -0.123456789012345})
         EXPECT_EQ(Val(Str(x)), x) << x;
+}
+
+TEST(Format, AsManyDecimalsAsThePatternAsks) {
+    struct Case {
+        double x;
+        const char* pattern;
+        const char* expected;
+    } cases[] = {
+        {2.5, "-#", "3"},
+        {-2.5, "-#", "-3"},
+        {0.49999999999999994, "-#", "0"},
+        {-2.5, "#", "3"},
+        {0.0625, "-#.000", "0.063"},
+        {6e-9, "-#.00000000", "0.00000001"},  // every digit of a small value counts
+        {4.9e-9, "-#.00000000", "0.00000000"},
+        {5e-324, "-#.0", "0.0"},
+        {0.1, "-#.00000000000000000000000000000", "0.10000000000000000555111512313"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Format(c.x, c.pattern), c.expected) << c.x << " " << c.pattern;
+    EXPECT_EQ(Format(0.125, "-#." + std::string(100, '0')), "0.125" + std::string(97, '0'));
 }
 
 TEST(Format, TwoDecimalsHalfAwayFromZeroOnTheExactValue) {
