@@ -18,8 +18,8 @@
 
 namespace {
 
-class Startup : public ::testing::Test {
-protected:
+class StartupAndShutdown : public ::testing::Test {
+  protected:
     void SetUp() override {
         gui::hooks::unhandledError = [this](const std::string& text) { errors.push_back(text); };
     }
@@ -32,7 +32,7 @@ protected:
     int Run() {
         char name[] = "TravikDiagram";
         char* argv[] = {name, nullptr};
-        return ::Startup::Run(1, argv);
+        return Startup::Run(1, argv);
     }
     // Runs `then` once the event loop runs, so that it can look around and end the program.
     void OnceRunning(std::function<void()> then) {
@@ -46,7 +46,7 @@ protected:
     std::vector<std::string> errors;
 };
 
-TEST_F(Startup, StepsInOrderAndAWholeProgramOnceRunning) {
+TEST_F(StartupAndShutdown, StepsInOrderAndAWholeProgramOnceRunning) {
     Globals::Nx = 0;
     bool registeredWithBar = false;
     bool defaultsBeforeApp = false;
@@ -66,7 +66,8 @@ TEST_F(Startup, StepsInOrderAndAWholeProgramOnceRunning) {
                 gui::Window* main = gui::Window::GetImplicitWindow("Window1.Window1");
                 ASSERT_NE(main, nullptr);
                 EXPECT_TRUE(gui::WidgetOf(*main)->isVisible());
-                EXPECT_FALSE(gui::WidgetOf(*main)->menuBar()->actions().isEmpty()) << "it opens with the menu bar";
+                EXPECT_FALSE(gui::WidgetOf(*main)->menuBar()->actions().isEmpty())
+                    << "it opens with the menu bar";
                 EXPECT_EQ(Globals::gw, 636) << "its Open ran InitGlobals";
                 Window1().PushButton3().Push();
             });
@@ -77,25 +78,27 @@ TEST_F(Startup, StepsInOrderAndAWholeProgramOnceRunning) {
     EXPECT_TRUE(registeredWithBar) << "the menu bar is installed before the application object is registered";
     EXPECT_TRUE(defaultsBeforeApp) << "the module defaults exist before the application object";
     EXPECT_TRUE(noWindowBeforeApp);
-    EXPECT_EQ(steps, (std::vector<std::string>{"RuntimeInit", "RuntimeRegisterAppObject", "RunFrameworkInitialization",
-                                               "RuntimeRun", "RuntimePerformFinalizers", "RuntimeExit"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"RuntimeInit", "RuntimeRegisterAppObject",
+                                               "RunFrameworkInitialization", "RuntimeRun",
+                                               "RuntimePerformFinalizers", "RuntimeExit"}));
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(gui::Window::OpenWindows().empty()) << "the finalisers closed the windows";
 }
 
-TEST_F(Startup, AnErrorInStartUpIsReportedOnceAndTheLoopDoesNotRun) {
+TEST_F(StartupAndShutdown, AnErrorInStartUpIsReportedOnceAndTheLoopDoesNotRun) {
     gui::hooks::runtimeStep = [&](const char* step) {
         steps.push_back(step);
         if (std::string_view(step) == "RunFrameworkInitialization") throw std::runtime_error("no display");
     };
     EXPECT_NE(Run(), 0);
     EXPECT_EQ(errors, std::vector<std::string>{"no display"});
-    EXPECT_EQ(steps, (std::vector<std::string>{"RuntimeInit", "RuntimeRegisterAppObject", "RunFrameworkInitialization",
-                                               "UnhandledException", "RuntimePerformFinalizers", "RuntimeExit"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"RuntimeInit", "RuntimeRegisterAppObject",
+                                               "RunFrameworkInitialization", "UnhandledException",
+                                               "RuntimePerformFinalizers", "RuntimeExit"}));
     EXPECT_EQ(gui::Window::GetImplicitWindow("Window1.Window1"), nullptr);
 }
 
-TEST_F(Startup, ExitFromTheMenuQuitsWithNoProgramCode) {
+TEST_F(StartupAndShutdown, ExitFromTheMenuQuitsWithNoProgramCode) {
     OnceRunning([] {
         QMainWindow* main = gui::WidgetOf(Window1());
         auto* exit = main->menuBar()->findChild<QAction*>("FileQuit");
@@ -109,7 +112,7 @@ TEST_F(Startup, ExitFromTheMenuQuitsWithNoProgramCode) {
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(Startup, ClosingTheMainWindowEndsTheProgramWithItsOtherWindows) {
+TEST_F(StartupAndShutdown, ClosingTheMainWindowEndsTheProgramWithItsOtherWindows) {
     bool aboutWasOpen = false;
     OnceRunning([&] {
         Window1().PushButton4().Push();
@@ -121,8 +124,8 @@ TEST_F(Startup, ClosingTheMainWindowEndsTheProgramWithItsOtherWindows) {
     EXPECT_TRUE(gui::Window::OpenWindows().empty());
 }
 
-TEST_F(Startup, VersionData) {
-    ::Startup::NewAppInstance();
+TEST_F(StartupAndShutdown, VersionData) {
+    Startup::NewAppInstance();
     const gui::Application* app = gui::RegisteredApp();
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(app->MajorVersion(), 1);

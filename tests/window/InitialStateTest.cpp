@@ -8,7 +8,7 @@
 
 namespace {
 
-class InitialState : public MainWindow {};
+class InitialState : public MainWindowFixture {};
 
 TEST_F(InitialState, ControlsAndStateAgreeAndNoHandlerRan) {
     EXPECT_EQ(window->EditField2().Text(), "0.6");

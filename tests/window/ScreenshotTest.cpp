@@ -4,7 +4,7 @@
 
 namespace {
 
-class Screenshots : public MainWindow {};
+class Screenshots : public MainWindowFixture {};
 
 // Pictures for a person to hold against the layout table; the checks make sure they show the window.
 TEST_F(Screenshots, InitialWindow) {
