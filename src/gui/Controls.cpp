@@ -301,12 +301,6 @@ RectControl* RectControl::Parent() const {
 Window& RectControl::OwnerWindow() const {
     return impl_->owner;
 }
-bool RectControl::Visible() const {
-    return impl_->visible;
-}
-bool RectControl::Enabled() const {
-    return impl_->enabled;
-}
 gui::MouseCursor RectControl::MouseCursor() const {
     return impl_->cursor;
 }

@@ -242,12 +242,6 @@ void Window::Close() {
 std::string Window::Title() const {
     return impl_->window->windowTitle().toStdString();
 }
-std::int64_t Window::Width() const {
-    return impl_->content->width();
-}
-std::int64_t Window::Height() const {
-    return impl_->content->height();
-}
 
 Window* Window::GetImplicitWindow(std::string_view className) {
     for (const auto& w : OpenList()) {

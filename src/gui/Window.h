@@ -67,8 +67,6 @@ class Window : public std::enable_shared_from_this<Window> {
     void Close();
 
     std::string Title() const;
-    std::int64_t Width() const;
-    std::int64_t Height() const;
 
     // The open window of a class, or null.
     static Window* GetImplicitWindow(std::string_view className);
