@@ -19,7 +19,11 @@ bool Window1::IsEventImplemented(std::string_view eventName) const {
 }
 
 std::string Window1PropertyList() {
-    return LayoutRuns::Window({894, 781, "Travik Diagram", true, gui::Window::Locations::MainScreen});
+    return LayoutRuns::Window({.width = 894,
+                               .height = 781,
+                               .title = "Travik Diagram",
+                               .hasMinimizeButton = true,
+                               .location = gui::Window::Locations::MainScreen});
 }
 
 void Window1::Layout() {

@@ -36,7 +36,11 @@ bool Window2::IsEventImplemented(std::string_view eventName) const {
 }
 
 std::string Window2PropertyList() {
-    return LayoutRuns::Window({545, 328, "about Travik", false, gui::Window::Locations::ParentWindow});
+    return LayoutRuns::Window({.width = 545,
+                               .height = 328,
+                               .title = "about Travik",
+                               .hasMinimizeButton = false,
+                               .location = gui::Window::Locations::ParentWindow});
 }
 
 std::string Window2ControlPropertyList(std::string_view controlName) {
