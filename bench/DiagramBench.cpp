@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
-#include <memory>
 
 #include "gui/ImageSurface.h"
 #include "model/Globals.h"
@@ -15,20 +14,10 @@ namespace {
 void SetUpDiagram() {
     using namespace Globals;
     SetDefaults();
+    CreateDiagramObjects();
     gw = 636;
     gh = 553;
-    calcUnits();
-    myBlackSys = std::make_shared<KoordSys>();
-    myBlackSys->sinPhiTime = -sinPhi;
-    myRedSys = std::make_shared<KoordSys>();
-    myRedSys->cl = gui::RGB(255, 0, 0);
-    myRedSys->sinPhiSpace = -sinPhi;
-    myBlackThing = std::make_shared<Thing>();
-    myBlackThing->cl = gui::RGB(100, 100, 100);
     myBlackThing->position = 1;
-    myRedThing = std::make_shared<Thing>();
-    myRedThing->cl = gui::RGB(200, 0, 0);
-    myRedThing->index = 1;
     myRedThing->position = 0;
     for (Thing* thing : {myBlackThing.get(), myRedThing.get()}) {
         thing->isVisible = thing->hasTrace = thing->hasShadow = true;

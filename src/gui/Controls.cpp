@@ -77,18 +77,18 @@ std::int64_t ToPixel(qreal v) {
 
 // "System" at size 0 is the application's own control font; any other name or size is taken as given.
 void ApplyFont(QWidget& widget, const PropertyValues& values) {
-    if (!values.Has("FontName") && !values.Has("FontSize") && !values.Has("Bold") && !values.Has("Italic") &&
-        !values.Has("Underline")) {
+    if (!values.Get<std::string>("FontName") && !values.Get<double>("FontSize") &&
+        !values.Get<bool>("Bold") && !values.Get<bool>("Italic") && !values.Get<bool>("Underline")) {
         return;
     }
     QFont font = QApplication::font();
-    const std::string name = values.TextOr("FontName", "System");
+    const std::string name = values.Get<std::string>("FontName").value_or("System");
     if (!name.empty() && name != "System") font.setFamily(ToQString(name));
-    const double size = values.NumberOr("FontSize", 0);
+    const double size = values.Get<double>("FontSize").value_or(0);
     if (size > 0 && size < 1000) font.setPointSizeF(size);
-    font.setBold(values.BooleanOr("Bold", false));
-    font.setItalic(values.BooleanOr("Italic", false));
-    font.setUnderline(values.BooleanOr("Underline", false));
+    font.setBold(values.Get<bool>("Bold").value_or(false));
+    font.setItalic(values.Get<bool>("Italic").value_or(false));
+    font.setUnderline(values.Get<bool>("Underline").value_or(false));
     widget.setFont(font);
 }
 
@@ -301,12 +301,6 @@ RectControl* RectControl::Parent() const {
 Window& RectControl::OwnerWindow() const {
     return impl_->owner;
 }
-bool RectControl::Visible() const {
-    return impl_->visible;
-}
-bool RectControl::Enabled() const {
-    return impl_->enabled;
-}
 gui::MouseCursor RectControl::MouseCursor() const {
     return impl_->cursor;
 }
@@ -323,17 +317,16 @@ void RectControl::Refresh(bool) {
 
 void RectControl::Apply(const PropertyValues& values) {
     Impl& d = *impl_;
-    d.name = values.TextOr("Name", d.name);
-    d.left = values.IntegerOr("Left", d.left);
-    d.top = values.IntegerOr("Top", d.top);
-    d.width = values.IntegerOr("Width", d.width);
-    d.height = values.IntegerOr("Height", d.height);
-    d.tabIndex = values.IntegerOr("TabIndex", d.tabIndex);
-    d.enabled = values.BooleanOr("Enabled", d.enabled);
-    d.visible = values.BooleanOr("Visible", d.visible);
-    if (values.Has("InitialParent")) {
-        const std::string parent = values.TextOr("InitialParent", "");
-        d.parent = parent.empty() ? nullptr : &d.owner.ControlByName(parent);
+    d.name = values.Get<std::string>("Name").value_or(d.name);
+    d.left = values.Get<std::int64_t>("Left").value_or(d.left);
+    d.top = values.Get<std::int64_t>("Top").value_or(d.top);
+    d.width = values.Get<std::int64_t>("Width").value_or(d.width);
+    d.height = values.Get<std::int64_t>("Height").value_or(d.height);
+    d.tabIndex = values.Get<std::int64_t>("TabIndex").value_or(d.tabIndex);
+    d.enabled = values.Get<bool>("Enabled").value_or(d.enabled);
+    d.visible = values.Get<bool>("Visible").value_or(d.visible);
+    if (const auto parent = values.Get<std::string>("InitialParent")) {
+        d.parent = parent->empty() ? nullptr : &d.owner.ControlByName(*parent);
     }
 
     QWidget& w = *d.widget;
@@ -347,9 +340,9 @@ void RectControl::Apply(const PropertyValues& values) {
                   ClampToInt(std::max<std::int64_t>(d.height, 0)));
     w.setEnabled(d.enabled);
     w.setVisible(d.visible);
-    const std::string tooltip = values.TextOr("Tooltip", "");
+    const std::string tooltip = values.Get<std::string>("Tooltip").value_or("");
     w.setToolTip(tooltip.empty() ? QString() : ToQString(tooltip));
-    if (values.Has("TabStop") && !values.BooleanOr("TabStop", true)) w.setFocusPolicy(Qt::NoFocus);
+    if (!values.Get<bool>("TabStop").value_or(true)) w.setFocusPolicy(Qt::NoFocus);
 }
 
 void SetProperties(RectControl& control, std::string_view list) {
@@ -373,10 +366,10 @@ const PropertyTable& Rectangle::Properties() const {
 void Rectangle::Apply(const PropertyValues& values) {
     RectControl::Apply(values);
     auto& w = WidgetAs<RectangleWidget>(*this);
-    w.fill = values.ColourOr("FillColor", w.fill);
-    w.topLeft = values.ColourOr("TopLeftColor", w.topLeft);
-    w.bottomRight = values.ColourOr("BottomRightColor", w.bottomRight);
-    w.border = values.NumberOr("BorderThickness", w.border);
+    w.fill = values.Get<Color>("FillColor").value_or(w.fill);
+    w.topLeft = values.Get<Color>("TopLeftColor").value_or(w.topLeft);
+    w.bottomRight = values.Get<Color>("BottomRightColor").value_or(w.bottomRight);
+    w.border = values.Get<double>("BorderThickness").value_or(w.border);
     w.update();
 }
 
@@ -405,7 +398,8 @@ const PropertyTable& Canvas::Properties() const {
 
 void Canvas::Apply(const PropertyValues& values) {
     RectControl::Apply(values);
-    impl().widget->setFocusPolicy(values.BooleanOr("AllowFocus", false) ? Qt::StrongFocus : Qt::NoFocus);
+    impl().widget->setFocusPolicy(values.Get<bool>("AllowFocus").value_or(false) ? Qt::StrongFocus
+                                                                                 : Qt::NoFocus);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -426,7 +420,7 @@ void GroupBox::Apply(const PropertyValues& values) {
     RectControl::Apply(values);
     auto& w = WidgetAs<QGroupBox>(*this);
     ApplyFont(w, values);
-    if (values.Has("Caption")) w.setTitle(ToQString(values.TextOr("Caption", "")));
+    if (const auto caption = values.Get<std::string>("Caption")) w.setTitle(ToQString(*caption));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -453,8 +447,8 @@ void RadioButton::Apply(const PropertyValues& values) {
     RectControl::Apply(values);
     auto& w = WidgetAs<QRadioButton>(*this);
     ApplyFont(w, values);
-    if (values.Has("Caption")) w.setText(ToQString(values.TextOr("Caption", "")));
-    if (values.Has("Value")) w.setChecked(values.BooleanOr("Value", false));
+    if (const auto caption = values.Get<std::string>("Caption")) w.setText(ToQString(*caption));
+    if (const auto value = values.Get<bool>("Value")) w.setChecked(*value);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -503,18 +497,19 @@ void TextField::Apply(const PropertyValues& values) {
     auto& w = WidgetAs<QLineEdit>(*this);
     ApplyFont(w, values);
     QPalette palette = w.palette();
-    if (values.Has("BackgroundColor"))
-        palette.setColor(QPalette::Base, ToQColor(values.ColourOr("BackgroundColor", {})));
-    if (values.Has("TextColor")) palette.setColor(QPalette::Text, ToQColor(values.ColourOr("TextColor", {})));
+    if (const auto background = values.Get<Color>("BackgroundColor"))
+        palette.setColor(QPalette::Base, ToQColor(*background));
+    if (const auto textColor = values.Get<Color>("TextColor"))
+        palette.setColor(QPalette::Text, ToQColor(*textColor));
     w.setPalette(palette);
-    w.setFrame(values.BooleanOr("HasBorder", w.hasFrame()));
-    w.setEchoMode(values.BooleanOr("Password", false) ? QLineEdit::Password : QLineEdit::Normal);
-    w.setPlaceholderText(ToQString(values.TextOr("Hint", "")));
-    w.setAlignment(ToAlignment(values.IntegerOr("TextAlignment", 0)) | Qt::AlignVCenter);
-    const std::int64_t maxChars = values.IntegerOr("MaximumCharactersAllowed", 0);
+    w.setFrame(values.Get<bool>("HasBorder").value_or(w.hasFrame()));
+    w.setEchoMode(values.Get<bool>("Password").value_or(false) ? QLineEdit::Password : QLineEdit::Normal);
+    w.setPlaceholderText(ToQString(values.Get<std::string>("Hint").value_or("")));
+    w.setAlignment(ToAlignment(values.Get<std::int64_t>("TextAlignment").value_or(0)) | Qt::AlignVCenter);
+    const std::int64_t maxChars = values.Get<std::int64_t>("MaximumCharactersAllowed").value_or(0);
     w.setMaxLength(maxChars > 0 ? ClampToInt(maxChars) : INT_MAX);
-    w.setReadOnly(values.BooleanOr("ReadOnly", w.isReadOnly()));
-    if (values.Has("Value")) w.setText(ToQString(values.TextOr("Value", "")));
+    w.setReadOnly(values.Get<bool>("ReadOnly").value_or(w.isReadOnly()));
+    if (const auto value = values.Get<std::string>("Value")) w.setText(ToQString(*value));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -542,20 +537,20 @@ void Label::Apply(const PropertyValues& values) {
     RectControl::Apply(values);
     auto& w = WidgetAs<LabelWidget>(*this);
     ApplyFont(w, values);
-    if (values.Has("TextColor")) {
+    if (const auto textColor = values.Get<Color>("TextColor")) {
         QPalette palette = w.palette();
-        palette.setColor(QPalette::WindowText, ToQColor(values.ColourOr("TextColor", {})));
+        palette.setColor(QPalette::WindowText, ToQColor(*textColor));
         w.setPalette(palette);
     }
     // An opaque label shows its container's background behind the text, as a transparent one does: Qt's
     // own fill would paint a lighter strip inside a group box.
-    w.setWordWrap(values.BooleanOr("Multiline", false));
-    w.setTextInteractionFlags(values.BooleanOr("Selectable", false) ? Qt::TextSelectableByMouse
-                                                                    : Qt::NoTextInteraction);
-    w.setAlignment(ToAlignment(values.IntegerOr("TextAlignment", 0)) | Qt::AlignTop);
-    if (values.Has("Value")) {
+    w.setWordWrap(values.Get<bool>("Multiline").value_or(false));
+    w.setTextInteractionFlags(values.Get<bool>("Selectable").value_or(false) ? Qt::TextSelectableByMouse
+                                                                             : Qt::NoTextInteraction);
+    w.setAlignment(ToAlignment(values.Get<std::int64_t>("TextAlignment").value_or(0)) | Qt::AlignTop);
+    if (const auto value = values.Get<std::string>("Value")) {
         auto& text = static_cast<LabelImpl&>(impl()).text;
-        text = values.TextOr("Value", "");
+        text = *value;
         QString shown = ToQString(text);
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         w.setText(shown);
@@ -611,10 +606,10 @@ const PropertyTable& Slider::Properties() const {
 void Slider::Apply(const PropertyValues& values) {
     RectControl::Apply(values);
     auto& w = WidgetAs<QSlider>(*this);
-    w.setSingleStep(ClampToInt(values.IntegerOr("LineStep", w.singleStep())));
-    w.setPageStep(ClampToInt(values.IntegerOr("PageStep", w.pageStep())));
-    w.setTracking(values.BooleanOr("AllowLiveScrolling", true));
-    switch (values.IntegerOr("TickMarkStyle", 0)) {
+    w.setSingleStep(ClampToInt(values.Get<std::int64_t>("LineStep").value_or(w.singleStep())));
+    w.setPageStep(ClampToInt(values.Get<std::int64_t>("PageStep").value_or(w.pageStep())));
+    w.setTracking(values.Get<bool>("AllowLiveScrolling").value_or(true));
+    switch (values.Get<std::int64_t>("TickMarkStyle").value_or(0)) {
         case 1:
             w.setTickPosition(QSlider::TicksAbove);
             break;
@@ -629,9 +624,9 @@ void Slider::Apply(const PropertyValues& values) {
     }
     w.setTickInterval(1);
     // The range first: a value set before it would be held inside the range that was in force.
-    w.setRange(ClampToInt(values.IntegerOr("MinimumValue", w.minimum())),
-               ClampToInt(values.IntegerOr("MaximumValue", w.maximum())));
-    if (values.Has("Value")) w.setValue(ClampToInt(values.IntegerOr("Value", 0)));
+    w.setRange(ClampToInt(values.Get<std::int64_t>("MinimumValue").value_or(w.minimum())),
+               ClampToInt(values.Get<std::int64_t>("MaximumValue").value_or(w.maximum())));
+    if (const auto value = values.Get<std::int64_t>("Value")) w.setValue(ClampToInt(*value));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -666,13 +661,13 @@ void CheckBox::Apply(const PropertyValues& values) {
     RectControl::Apply(values);
     auto& w = WidgetAs<QCheckBox>(*this);
     ApplyFont(w, values);
-    if (values.Has("Caption")) w.setText(ToQString(values.TextOr("Caption", "")));
-    if (values.Has("VisualState")) {
-        const auto state = values.IntegerOr("VisualState", 0);
+    if (const auto caption = values.Get<std::string>("Caption")) w.setText(ToQString(*caption));
+    if (const auto visualState = values.Get<std::int64_t>("VisualState")) {
+        const auto state = *visualState;
         w.setTristate(state == 2);
         w.setCheckState(state == 2 ? Qt::PartiallyChecked : state == 1 ? Qt::Checked : Qt::Unchecked);
     }
-    if (values.Has("Value")) w.setChecked(values.BooleanOr("Value", false));
+    if (const auto value = values.Get<bool>("Value")) w.setChecked(*value);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -719,10 +714,10 @@ void PushButton::Apply(const PropertyValues& values) {
     RectControl::Apply(values);
     auto& w = WidgetAs<QPushButton>(*this);
     ApplyFont(w, values);
-    if (values.Has("Caption")) w.setText(ToQString(values.TextOr("Caption", "")));
-    w.setDefault(values.BooleanOr("Default", false));
+    if (const auto caption = values.Get<std::string>("Caption")) w.setText(ToQString(*caption));
+    w.setDefault(values.Get<bool>("Default").value_or(false));
     auto& cancel = static_cast<PushButtonImpl&>(impl()).cancel;
-    cancel = values.BooleanOr("Cancel", cancel);
+    cancel = values.Get<bool>("Cancel").value_or(cancel);
     if (cancel) SetCancelButton(OwnerWindow(), *this);
 }
 

@@ -42,9 +42,6 @@ class RectControl {
     RectControl* Parent() const;
     Window& OwnerWindow() const;
 
-    bool Visible() const;
-    bool Enabled() const;
-
     gui::MouseCursor MouseCursor() const;
     void MouseCursor(gui::MouseCursor cursor);
 

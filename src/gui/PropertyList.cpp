@@ -183,7 +183,6 @@ PropertyValues PropertyValues::Read(std::string_view list, const PropertyTable& 
                 break;
         }
         values.values_[declared->first] = std::move(value);
-        values.order_.push_back(declared->first);
     }
     return values;
 }
@@ -193,33 +192,11 @@ const PropertyValue* PropertyValues::Find(std::string_view declaredName) const {
     return found == values_.end() ? nullptr : &found->second;
 }
 
-std::string PropertyValues::TextOr(std::string_view name, std::string fallback) const {
-    const auto* v = Find(name);
-    return v && std::holds_alternative<std::string>(*v) ? std::get<std::string>(*v) : fallback;
-}
-
-std::int64_t PropertyValues::IntegerOr(std::string_view name, std::int64_t fallback) const {
-    const auto* v = Find(name);
-    return v && std::holds_alternative<std::int64_t>(*v) ? std::get<std::int64_t>(*v) : fallback;
-}
-
-bool PropertyValues::BooleanOr(std::string_view name, bool fallback) const {
-    const auto* v = Find(name);
-    return v && std::holds_alternative<bool>(*v) ? std::get<bool>(*v) : fallback;
-}
-
-Color PropertyValues::ColourOr(std::string_view name, Color fallback) const {
-    const auto* v = Find(name);
-    return v && std::holds_alternative<Color>(*v) ? std::get<Color>(*v) : fallback;
-}
-
-double PropertyValues::NumberOr(std::string_view name, double fallback) const {
-    const auto* v = Find(name);
-    if (!v) return fallback;
-    if (const auto* f = std::get_if<float>(v)) return *f;
-    if (const auto* d = std::get_if<double>(v)) return *d;
-    if (const auto* b = std::get_if<std::uint8_t>(v)) return *b;
-    return fallback;
+std::optional<double> PropertyValues::Number(const PropertyValue& value) {
+    if (const auto* f = std::get_if<float>(&value)) return *f;
+    if (const auto* d = std::get_if<double>(&value)) return *d;
+    if (const auto* b = std::get_if<std::uint8_t>(&value)) return *b;
+    return std::nullopt;
 }
 
 }  // namespace gui

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <variant>
-#include <vector>
 
 #include "gui/Color.h"
 
@@ -65,25 +68,30 @@ class PropertyTable {
 };
 
 // The entries of a list, read completely before anything is applied. A property given twice keeps its last
-// value; `Find` uses the declared spelling.
+// value; names are the declared spellings.
 class PropertyValues {
   public:
     static PropertyValues Read(std::string_view list, const PropertyTable& table);
 
-    const PropertyValue* Find(std::string_view declaredName) const;
-    bool Has(std::string_view declaredName) const { return Find(declaredName) != nullptr; }
-    std::string TextOr(std::string_view name, std::string fallback) const;
-    std::int64_t IntegerOr(std::string_view name, std::int64_t fallback) const;
-    bool BooleanOr(std::string_view name, bool fallback) const;
-    Color ColourOr(std::string_view name, Color fallback) const;
-    double NumberOr(std::string_view name, double fallback) const;  // a single, double or byte property
-
-    // Declared names in list order, repeats included.
-    const std::vector<std::string>& Order() const { return order_; }
+    // The value of `name` when the list gives it as a T, else nothing. A double reads any number: a single,
+    // double or byte property.
+    template <class T>
+    std::optional<T> Get(std::string_view name) const {
+        const PropertyValue* value = Find(name);
+        if (!value) return std::nullopt;
+        if constexpr (std::is_same_v<T, double>) {
+            return Number(*value);
+        } else {
+            const T* typed = std::get_if<T>(value);
+            return typed ? std::optional<T>(*typed) : std::nullopt;
+        }
+    }
 
   private:
+    const PropertyValue* Find(std::string_view declaredName) const;
+    static std::optional<double> Number(const PropertyValue& value);
+
     std::map<std::string, PropertyValue, std::less<>> values_;
-    std::vector<std::string> order_;
 };
 
 }  // namespace gui

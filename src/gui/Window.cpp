@@ -62,7 +62,7 @@ void PlaceOnFirstShow(Window::Impl& d) {
     QWidget& w = *d.window;
     w.adjustSize();
     QRect area;
-    if (d.location == 1) {
+    if (d.location == Window::Locations::ParentWindow) {
         // Over the window the user is working in.
         QWidget* parent = QApplication::activeWindow();
         if (!parent || parent == &w) {
@@ -75,7 +75,8 @@ void PlaceOnFirstShow(Window::Impl& d) {
         }
         if (parent && parent != &w) area = parent->frameGeometry();
     }
-    if (d.location == 2 || (d.location == 1 && area.isNull())) {
+    if (d.location == Window::Locations::MainScreen ||
+        (d.location == Window::Locations::ParentWindow && area.isNull())) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
     }
     if (!area.isNull()) {
@@ -221,12 +222,6 @@ void Window::Close() {
 std::string Window::Title() const {
     return impl_->window->windowTitle().toStdString();
 }
-std::int64_t Window::Width() const {
-    return impl_->content->width();
-}
-std::int64_t Window::Height() const {
-    return impl_->content->height();
-}
 
 Window* Window::GetImplicitWindow(std::string_view className) {
     for (const auto& w : OpenList()) {
@@ -269,42 +264,46 @@ void SetProperties(Window& window, std::string_view list) {
 
     Window::Impl& d = window.impl();
     QMainWindow& w = *d.window;
-    w.setWindowTitle(QString::fromStdString(values.TextOr("Title", w.windowTitle().toStdString())));
+    w.setWindowTitle(
+        QString::fromStdString(values.Get<std::string>("Title").value_or(w.windowTitle().toStdString())));
 
     Qt::WindowFlags flags =
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    if (values.BooleanOr("HasCloseButton", true)) flags |= Qt::WindowCloseButtonHint;
-    if (values.BooleanOr("HasMinimizeButton", true)) flags |= Qt::WindowMinimizeButtonHint;
-    const bool resizeable = values.BooleanOr("Resizeable", true);
-    if (values.BooleanOr("HasMaximizeButton", true) && resizeable) flags |= Qt::WindowMaximizeButtonHint;
-    if (values.BooleanOr("HasFullScreenButton", false) && resizeable) flags |= Qt::WindowFullscreenButtonHint;
+    if (values.Get<bool>("HasCloseButton").value_or(true)) flags |= Qt::WindowCloseButtonHint;
+    if (values.Get<bool>("HasMinimizeButton").value_or(true)) flags |= Qt::WindowMinimizeButtonHint;
+    const bool resizeable = values.Get<bool>("Resizeable").value_or(true);
+    if (values.Get<bool>("HasMaximizeButton").value_or(true) && resizeable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (values.Get<bool>("HasFullScreenButton").value_or(false) && resizeable)
+        flags |= Qt::WindowFullscreenButtonHint;
     w.setWindowFlags(flags);
 
-    const int width = ClampSize(values.IntegerOr("Width", d.content->width()));
-    const int height = ClampSize(values.IntegerOr("Height", d.content->height()));
+    const int width = ClampSize(values.Get<std::int64_t>("Width").value_or(d.content->width()));
+    const int height = ClampSize(values.Get<std::int64_t>("Height").value_or(d.content->height()));
     if (resizeable) {
-        d.content->setMinimumSize(ClampSize(values.IntegerOr("MinimumWidth", 0)),
-                                  ClampSize(values.IntegerOr("MinimumHeight", 0)));
-        d.content->setMaximumSize(ClampSize(values.IntegerOr("MaximumWidth", QWIDGETSIZE_MAX)),
-                                  ClampSize(values.IntegerOr("MaximumHeight", QWIDGETSIZE_MAX)));
+        d.content->setMinimumSize(ClampSize(values.Get<std::int64_t>("MinimumWidth").value_or(0)),
+                                  ClampSize(values.Get<std::int64_t>("MinimumHeight").value_or(0)));
+        d.content->setMaximumSize(
+            ClampSize(values.Get<std::int64_t>("MaximumWidth").value_or(QWIDGETSIZE_MAX)),
+            ClampSize(values.Get<std::int64_t>("MaximumHeight").value_or(QWIDGETSIZE_MAX)));
         d.content->resize(width, height);
     } else {
         // The content area keeps its size, and the window its size around the content and the menu bar.
         d.content->setFixedSize(width, height);
         w.layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
-    if (values.BooleanOr("HasBackgroundColor", false)) {
+    if (values.Get<bool>("HasBackgroundColor").value_or(false)) {
         QPalette palette = d.content->palette();
-        const Color c = values.ColourOr("BackgroundColor", RGB(255, 255, 255));
+        const Color c = values.Get<Color>("BackgroundColor").value_or(RGB(255, 255, 255));
         palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
         d.content->setPalette(palette);
         d.content->setAutoFillBackground(true);
     }
-    d.location = values.IntegerOr("DefaultLocation", 0);
-    d.visible = values.BooleanOr("Visible", true);
-    d.menuBarVisible = values.BooleanOr("MenuBarVisible", false);
+    d.location = static_cast<Window::Locations>(values.Get<std::int64_t>("DefaultLocation").value_or(0));
+    d.visible = values.Get<bool>("Visible").value_or(true);
+    d.menuBarVisible = values.Get<bool>("MenuBarVisible").value_or(false);
     if (d.menuBarVisible) InstallMenuBar(window);
-    if (values.BooleanOr("FullScreen", false)) w.setWindowState(Qt::WindowFullScreen);
+    if (values.Get<bool>("FullScreen").value_or(false)) w.setWindowState(Qt::WindowFullScreen);
 }
 
 void RegisterClass(std::string_view className, std::vector<std::string> handledEvents) {

@@ -18,6 +18,10 @@ class MenuBar;
 // construction events; the runtime holds every open window and finds it by class name.
 class Window : public std::enable_shared_from_this<Window> {
   public:
+    // Where a window first appears, as its layout's DefaultLocation code says: where the system puts it,
+    // centred over the window the user is working in, or centred on the main screen.
+    enum class Locations : std::int64_t { Default = 0, ParentWindow = 1, MainScreen = 2 };
+
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -63,8 +67,6 @@ class Window : public std::enable_shared_from_this<Window> {
     void Close();
 
     std::string Title() const;
-    std::int64_t Width() const;
-    std::int64_t Height() const;
 
     // The open window of a class, or null.
     static Window* GetImplicitWindow(std::string_view className);

@@ -51,6 +51,11 @@ void SetDefaults();
 // Creates the diagram objects and the printer setup, computes the units and reads the canvas size.
 void InitGlobals();
 
+// All of InitGlobals but the canvas size, in its order: both frames, the units from stUnits, both mouse modes
+// cleared, a new printer setup, both objects, each object with its creation values. Tests and benchmarks
+// that draw without a window start from here.
+void CreateDiagramObjects();
+
 // Sets x_Val, x_units, y_val and y_units from the units table row stUnits; a step outside 0..9 changes
 // nothing.
 void calcUnits();

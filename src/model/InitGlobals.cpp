@@ -5,7 +5,7 @@
 
 namespace Globals {
 
-void InitGlobals() {
+void CreateDiagramObjects() {
     myBlackSys = std::make_shared<KoordSys>();
     myBlackSys->cl = gui::RGB(0, 0, 0);
     myBlackSys->sinPhiTime = -0.6;
@@ -40,7 +40,10 @@ void InitGlobals() {
     myRedThing->isVisible = false;
     myRedThing->hasShadow = false;
     myRedThing->hasTrace = false;
+}
 
+void InitGlobals() {
+    CreateDiagramObjects();
     gw = Window1().Canvas1().Width();
     gh = Window1().Canvas1().Height();
 }

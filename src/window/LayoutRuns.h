@@ -1,13 +1,27 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "gui/Color.h"
-#include "gui/PropertyList.h"
+#include "gui/Window.h"
 
-// The runs of entries that the windows' control lists share, in list order.
+// The property lists of the windows and of their controls, one writer per class, each list in the order the
+// runtime reads it.
 namespace LayoutRuns {
+
+// A window's own list. Every window of the program has a fixed size, a close button, no maximise button and
+// the menu bar.
+struct WindowFrame {
+    std::int64_t width;
+    std::int64_t height;
+    std::string_view title;
+    bool hasMinimizeButton;
+    gui::Window::Locations location;
+};
+
+std::string Window(const WindowFrame& frame);
 
 struct Geometry {
     std::int64_t left;
@@ -16,15 +30,33 @@ struct Geometry {
     std::int64_t height;
 };
 
-// Every list begins with this run; a rectangle has no TabStop entry.
-void Common(gui::PropertyListWriter& list, std::string_view name, Geometry at, std::int64_t tabIndex,
-            bool tabStop = true, bool lockedTopLeft = false);
+// Where a control sits: its box in window coordinates, its place in its container's tab order, and its
+// container ("" for the window itself).
+struct Place {
+    std::string_view name;
+    Geometry at;
+    std::int64_t tabIndex;
+    std::string_view parent;
+};
 
-// White fill and a black border of thickness 1.
-void Rectangle(gui::PropertyListWriter& list);
+// White fill and a black border of thickness 1; a rectangle takes no tab stop.
+std::string Rectangle(const Place& place);
 
 // A canvas that takes no focus and is not double-buffered.
-void Canvas(gui::PropertyListWriter& list);
+std::string Canvas(const Place& place);
+
+std::string GroupBox(const Place& place, std::string_view caption);
+
+std::string RadioButton(const Place& place, std::string_view caption, bool selected);
+
+struct TextFieldStyle {
+    gui::Color background;
+    bool hasBorder;  // a field with a border also shows the focus ring
+    std::int64_t textAlignment;
+    bool readOnly;
+};
+
+std::string TextField(const Place& place, std::string_view text, const TextFieldStyle& style);
 
 struct LabelStyle {
     std::string_view fontName = "System";
@@ -34,6 +66,26 @@ struct LabelStyle {
     bool underline = false;
 };
 
-void Label(gui::PropertyListWriter& list, std::string_view text, const LabelStyle& style = {});
+std::string Label(const Place& place, std::string_view text, const LabelStyle& style = {});
+
+struct SliderRange {
+    std::int64_t minimum;
+    std::int64_t maximum;
+    std::int64_t value;
+    std::int64_t pageStep;
+    std::int64_t tickMarkStyle;
+};
+
+std::string Slider(const Place& place, const SliderRange& range);
+
+std::string CheckBox(const Place& place, std::string_view caption);
+
+struct PushButtonStyle {
+    bool cancel = false;
+    bool transparent = true;
+    bool lockedTopLeft = false;
+};
+
+std::string PushButton(const Place& place, std::string_view caption, const PushButtonStyle& style = {});
 
 }  // namespace LayoutRuns

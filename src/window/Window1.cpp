@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "gui/PropertyList.h"
 #include "model/Globals.h"
+#include "window/LayoutRuns.h"
 
 class Window1& Window1() {
     return gui::ImplicitWindow<class Window1>(Window1::kClassName, Window1::Key{});
@@ -19,30 +19,11 @@ bool Window1::IsEventImplemented(std::string_view eventName) const {
 }
 
 std::string Window1PropertyList() {
-    gui::PropertyListWriter list;
-    list.Integer("Width", 894)
-        .Integer("Height", 781)
-        .Integer("MinimumWidth", 64)
-        .Integer("MinimumHeight", 64)
-        .Integer("MaximumWidth", 32000)
-        .Integer("MaximumHeight", 32000)
-        .Integer("Type", 0)
-        .Text("Title", "Travik Diagram")
-        .Boolean("HasCloseButton", true)
-        .Boolean("HasMaximizeButton", false)
-        .Boolean("HasMinimizeButton", true)
-        .Boolean("HasFullScreenButton", false)
-        .Boolean("Resizeable", false)
-        .Boolean("Composite", false)
-        .Integer("MacProcID", 0)
-        .Boolean("FullScreen", false)
-        .Integer("DefaultLocation", 2)
-        .Boolean("Visible", true)
-        .Boolean("HasBackgroundColor", false)
-        .Colour("BackgroundColor", gui::RGB(255, 255, 255))
-        .Boolean("MenuBarVisible", true)
-        .Boolean("LiveResize", true);
-    return list.Bytes();
+    return LayoutRuns::Window({.width = 894,
+                               .height = 781,
+                               .title = "Travik Diagram",
+                               .hasMinimizeButton = true,
+                               .location = gui::Window::Locations::MainScreen});
 }
 
 void Window1::Layout() {

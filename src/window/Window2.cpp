@@ -1,7 +1,6 @@
 #include "window/Window2.h"
 
 #include "gui/Picture.h"
-#include "gui/PropertyList.h"
 #include "gui/Runtime.h"
 #include "window/LayoutRuns.h"
 
@@ -9,7 +8,6 @@ namespace {
 
 using gui::RGB;
 
-constexpr gui::Color kWhite = RGB(255, 255, 255);
 constexpr gui::Color kLinkBlue = RGB(0, 64, 128);
 
 }  // namespace
@@ -38,57 +36,26 @@ bool Window2::IsEventImplemented(std::string_view eventName) const {
 }
 
 std::string Window2PropertyList() {
-    gui::PropertyListWriter list;
-    list.Integer("Width", 545)
-        .Integer("Height", 328)
-        .Integer("MinimumWidth", 64)
-        .Integer("MinimumHeight", 64)
-        .Integer("MaximumWidth", 32000)
-        .Integer("MaximumHeight", 32000)
-        .Integer("Type", 0)
-        .Text("Title", "about Travik")
-        .Boolean("HasCloseButton", true)
-        .Boolean("HasMaximizeButton", false)
-        .Boolean("HasMinimizeButton", false)
-        .Boolean("HasFullScreenButton", false)
-        .Boolean("Resizeable", false)
-        .Boolean("Composite", false)
-        .Integer("MacProcID", 0)
-        .Boolean("FullScreen", false)
-        .Integer("DefaultLocation", 1)
-        .Boolean("Visible", true)
-        .Boolean("HasBackgroundColor", false)
-        .Colour("BackgroundColor", kWhite)
-        .Boolean("MenuBarVisible", true)
-        .Boolean("LiveResize", true);
-    return list.Bytes();
+    return LayoutRuns::Window({.width = 545,
+                               .height = 328,
+                               .title = "about Travik",
+                               .hasMinimizeButton = false,
+                               .location = gui::Window::Locations::ParentWindow});
 }
 
 std::string Window2ControlPropertyList(std::string_view controlName) {
-    gui::PropertyListWriter list;
-    if (controlName == "Rectangle1") {
-        LayoutRuns::Common(list, "Rectangle1", {43, 36, 203, 251}, 0, false);
-        LayoutRuns::Rectangle(list);
-        list.Text("InitialParent", "");
-    } else if (controlName == "StaticText1") {
-        LayoutRuns::Common(list, "StaticText1", {55, 43, 162, 83}, 0);
-        LayoutRuns::Label(list, Window2::kAboutText,
-                          {.fontName = "Arial", .fontSize = 12, .multiline = true});
-        list.Text("InitialParent", "Rectangle1");
-    } else if (controlName == "StaticText2") {
-        LayoutRuns::Common(list, "StaticText2", {55, 228, 87, 27}, 1);
-        LayoutRuns::Label(list, Window2::kWebHost,
-                          {.fontName = "Arial", .fontSize = 12, .textColor = kLinkBlue, .underline = true});
-        list.Text("InitialParent", "Rectangle1");
-    } else if (controlName == "Canvas1") {
-        LayoutRuns::Common(list, "Canvas1", {304, 36, 194, 251}, 1);
-        LayoutRuns::Canvas(list);
-        list.Text("InitialParent", "");
-    } else {
-        throw gui::NilObjectError("no control \"" + std::string(controlName) +
-                                  "\" in the about window's layout");
+    if (controlName == "Rectangle1") return LayoutRuns::Rectangle({"Rectangle1", {43, 36, 203, 251}, 0, ""});
+    if (controlName == "StaticText1") {
+        return LayoutRuns::Label({"StaticText1", {55, 43, 162, 83}, 0, "Rectangle1"}, Window2::kAboutText,
+                                 {.fontName = "Arial", .fontSize = 12, .multiline = true});
     }
-    return list.Bytes();
+    if (controlName == "StaticText2") {
+        return LayoutRuns::Label(
+            {"StaticText2", {55, 228, 87, 27}, 1, "Rectangle1"}, Window2::kWebHost,
+            {.fontName = "Arial", .fontSize = 12, .textColor = kLinkBlue, .underline = true});
+    }
+    if (controlName == "Canvas1") return LayoutRuns::Canvas({"Canvas1", {304, 36, 194, 251}, 1, ""});
+    throw gui::NilObjectError("no control \"" + std::string(controlName) + "\" in the about window's layout");
 }
 
 void Window2::Layout() {

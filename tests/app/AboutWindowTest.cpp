@@ -6,7 +6,7 @@
 
 namespace {
 
-class AboutWindow : public Application {
+class AboutWindow : public ApplicationFixture {
   protected:
     static void Enter(QWidget* w) {
         QEnterEvent enter(QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), w->mapToGlobal(QPointF(2, 2)));

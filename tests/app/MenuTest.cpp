@@ -6,7 +6,7 @@
 
 namespace {
 
-class Menus : public Application {};
+class Menus : public ApplicationFixture {};
 
 TEST_F(Menus, TheMenuTableItemByItem) {
     const auto bar = MenuBar1();

@@ -8,7 +8,7 @@
 
 namespace {
 
-class MissingPicture : public Application {};
+class MissingPicture : public ApplicationFixture {};
 
 TEST_F(MissingPicture, EmptyPictureAreaThatStillWorksAndALaterWindowTriesAgain) {
     EXPECT_EQ(Pemo2020(), nullptr);

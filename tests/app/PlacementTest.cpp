@@ -6,7 +6,7 @@
 
 namespace {
 
-class Placement : public Application {
+class Placement : public ApplicationFixture {
   protected:
     static QRect Frame(const gui::Window& w) { return WidgetOf(w)->frameGeometry(); }
     static QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }

@@ -10,10 +10,10 @@
 
 namespace {
 
-class Printing : public Application {
+class Printing : public ApplicationFixture {
   protected:
     void SetUp() override {
-        Application::SetUp();
+        ApplicationFixture::SetUp();
         pdf =
             QStringLiteral(TRAVIK_ARTIFACTS "/printed-%1.pdf")
                 .arg(QString::fromStdString(::testing::UnitTest::GetInstance()->current_test_info()->name()));
@@ -22,7 +22,7 @@ class Printing : public Application {
     void TearDown() override {
         gui::hooks::pageSetupDialog = nullptr;
         gui::hooks::printDialog = nullptr;
-        Application::TearDown();
+        ApplicationFixture::TearDown();
     }
     // The print dialog as a person answers it: printing into our PDF file, or cancelling.
     void AnswerPrint(bool confirm) {

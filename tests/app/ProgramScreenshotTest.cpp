@@ -5,7 +5,7 @@
 
 namespace {
 
-class ProgramScreenshot : public Application {};
+class ProgramScreenshot : public ApplicationFixture {};
 
 // The program as the README shows it: menu bar, both objects with traces and shadows, the light cone and a
 // pressed event. Saved for a person to look at, with the menu bar and a few of the diagram's pixels checked.

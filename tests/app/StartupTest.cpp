@@ -18,7 +18,7 @@
 
 namespace {
 
-class Startup : public ::testing::Test {
+class StartupAndShutdown : public ::testing::Test {
   protected:
     void SetUp() override {
         gui::hooks::unhandledError = [this](const std::string& text) { errors.push_back(text); };
@@ -32,7 +32,7 @@ class Startup : public ::testing::Test {
     int Run() {
         char name[] = "TravikDiagram";
         char* argv[] = {name, nullptr};
-        return ::Startup::Run(1, argv);
+        return Startup::Run(1, argv);
     }
     // Runs `then` once the event loop runs, so that it can look around and end the program.
     void OnceRunning(std::function<void()> then) {
@@ -45,7 +45,7 @@ class Startup : public ::testing::Test {
     std::vector<std::string> errors;
 };
 
-TEST_F(Startup, StepsInOrderAndAWholeProgramOnceRunning) {
+TEST_F(StartupAndShutdown, StepsInOrderAndAWholeProgramOnceRunning) {
     Globals::Nx = 0;
     bool registeredWithBar = false;
     bool defaultsBeforeApp = false;
@@ -84,7 +84,7 @@ TEST_F(Startup, StepsInOrderAndAWholeProgramOnceRunning) {
     EXPECT_TRUE(gui::Window::OpenWindows().empty()) << "the finalisers closed the windows";
 }
 
-TEST_F(Startup, AnErrorInStartUpIsReportedOnceAndTheLoopDoesNotRun) {
+TEST_F(StartupAndShutdown, AnErrorInStartUpIsReportedOnceAndTheLoopDoesNotRun) {
     gui::hooks::runtimeStep = [&](const char* step) {
         steps.push_back(step);
         if (std::string_view(step) == "RunFrameworkInitialization") throw std::runtime_error("no display");
@@ -97,7 +97,7 @@ TEST_F(Startup, AnErrorInStartUpIsReportedOnceAndTheLoopDoesNotRun) {
     EXPECT_EQ(gui::Window::GetImplicitWindow("Window1.Window1"), nullptr);
 }
 
-TEST_F(Startup, ExitFromTheMenuQuitsWithNoProgramCode) {
+TEST_F(StartupAndShutdown, ExitFromTheMenuQuitsWithNoProgramCode) {
     OnceRunning([] {
         // The item as the user finds it: in the File menu of the main window's menu bar.
         QAction* exit = nullptr;
@@ -117,7 +117,7 @@ TEST_F(Startup, ExitFromTheMenuQuitsWithNoProgramCode) {
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(Startup, ClosingTheMainWindowEndsTheProgramWithItsOtherWindows) {
+TEST_F(StartupAndShutdown, ClosingTheMainWindowEndsTheProgramWithItsOtherWindows) {
     bool aboutWasOpen = false;
     OnceRunning([&] {
         Window1().PushButton4().Push();
@@ -129,8 +129,8 @@ TEST_F(Startup, ClosingTheMainWindowEndsTheProgramWithItsOtherWindows) {
     EXPECT_TRUE(gui::Window::OpenWindows().empty());
 }
 
-TEST_F(Startup, VersionData) {
-    ::Startup::NewAppInstance();
+TEST_F(StartupAndShutdown, VersionData) {
+    Startup::NewAppInstance();
     const gui::Application* app = gui::RegisteredApp();
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(app->MajorVersion(), 1);

@@ -5,9 +5,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <utility>
-#include <variant>
 
 #include "gui/PropertyList.h"
 
@@ -32,20 +30,29 @@ const gui::PropertyTable& Table() {
 std::string Write(const gui::PropertyValues& values) {
     gui::PropertyListWriter writer;
     for (const auto& [name, type] : kProperties) {
-        const gui::PropertyValue* value = values.Find(name);
-        if (!value) continue;
-        std::visit(
-            [&, name = name](const auto& v) {
-                using V = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<V, std::string>) writer.Text(name, v);
-                if constexpr (std::is_same_v<V, std::int64_t>) writer.Integer(name, v);
-                if constexpr (std::is_same_v<V, bool>) writer.Boolean(name, v);
-                if constexpr (std::is_same_v<V, gui::Color>) writer.Colour(name, v);
-                if constexpr (std::is_same_v<V, float>) writer.Single(name, v);
-                if constexpr (std::is_same_v<V, double>) writer.Double(name, v);
-                if constexpr (std::is_same_v<V, std::uint8_t>) writer.Byte(name, v);
-            },
-            *value);
+        switch (type) {
+            case T::Text:
+                if (const auto v = values.Get<std::string>(name)) writer.Text(name, *v);
+                break;
+            case T::Integer:
+                if (const auto v = values.Get<std::int64_t>(name)) writer.Integer(name, *v);
+                break;
+            case T::Boolean:
+                if (const auto v = values.Get<bool>(name)) writer.Boolean(name, *v);
+                break;
+            case T::Colour:
+                if (const auto v = values.Get<gui::Color>(name)) writer.Colour(name, *v);
+                break;
+            case T::Single:
+                if (const auto v = values.Get<float>(name)) writer.Single(name, *v);
+                break;
+            case T::Double:
+                if (const auto v = values.Get<double>(name)) writer.Double(name, *v);
+                break;
+            case T::Byte:
+                if (const auto v = values.Get<std::uint8_t>(name)) writer.Byte(name, *v);
+                break;
+        }
     }
     return writer.Bytes();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 using namespace gui;
 
@@ -41,17 +42,41 @@ std::string SampleList(std::vector<std::size_t>* entryEnds = nullptr) {
     return list.Bytes();
 }
 
+// Whether the list gave `name`, asked for as its declared type.
+bool Given(const PropertyValues& values, std::string_view name) {
+    switch (Table().Find(name)->second) {
+        case T::Text:
+            return values.Get<std::string>(name).has_value();
+        case T::Integer:
+            return values.Get<std::int64_t>(name).has_value();
+        case T::Boolean:
+            return values.Get<bool>(name).has_value();
+        case T::Colour:
+            return values.Get<Color>(name).has_value();
+        case T::Single:
+        case T::Double:
+        case T::Byte:
+            return values.Get<double>(name).has_value();
+    }
+    return false;
+}
+
+const char* const kSampleNames[] = {"Name",    "Left", "Visible", "TextColor", "FontSize", "BorderThickness",
+                                    "FontUnit"};
+
 TEST(PropertyList, EveryTypeReadsBackAsWritten) {
     const PropertyValues values = PropertyValues::Read(SampleList(), Table());
-    EXPECT_EQ(values.TextOr("Name", ""), "Canvas1");
-    EXPECT_EQ(values.IntegerOr("Left", 0), -2147483648LL);
-    EXPECT_TRUE(values.BooleanOr("Visible", false));
-    EXPECT_EQ(values.ColourOr("TextColor", {}), RGB(0, 64, 128));
-    EXPECT_EQ(values.NumberOr("FontSize", 0), 12);
-    EXPECT_EQ(values.NumberOr("BorderThickness", 0), 1.0);
-    EXPECT_EQ(values.NumberOr("FontUnit", 9), 0);
-    EXPECT_EQ(values.Order(), (std::vector<std::string>{"Name", "Left", "Visible", "TextColor", "FontSize",
-                                                        "BorderThickness", "FontUnit"}));
+    EXPECT_EQ(values.Get<std::string>("Name"), "Canvas1");
+    EXPECT_EQ(values.Get<std::int64_t>("Left"), -2147483648LL);
+    EXPECT_EQ(values.Get<bool>("Visible"), true);
+    EXPECT_EQ(values.Get<Color>("TextColor"), RGB(0, 64, 128));
+    EXPECT_EQ(values.Get<double>("FontSize"), 12);
+    EXPECT_EQ(values.Get<double>("BorderThickness"), 1.0);
+    EXPECT_EQ(values.Get<double>("FontUnit"), 0);
+    // A property the list does not give, or one asked for as another type, is nothing.
+    EXPECT_EQ(values.Get<std::int64_t>("MacProcId"), std::nullopt);
+    EXPECT_EQ(values.Get<bool>("Name"), std::nullopt);
+    EXPECT_EQ(values.Get<double>("Left"), std::nullopt);
     // The bytes themselves: a colour is blue, green, red, 0; a text has its 4-byte length.
     EXPECT_EQ(PropertyListWriter().Colour("TextColor", RGB(1, 2, 3)).Bytes(),
               std::string("TextColor \x03\x02\x01\0", 14));
@@ -62,7 +87,7 @@ TEST(PropertyList, NamesMatchRegardlessOfCase) {
     PropertyListWriter list;
     list.Integer("MacProcID", 7);
     const PropertyValues values = PropertyValues::Read(list.Bytes(), Table());
-    EXPECT_EQ(values.IntegerOr("MacProcId", 0), 7);
+    EXPECT_EQ(values.Get<std::int64_t>("MacProcId"), 7);
 }
 
 TEST(PropertyList, ATruncatedListIsAnErrorAtEveryCutInsideAnEntry) {
@@ -77,8 +102,11 @@ TEST(PropertyList, ATruncatedListIsAnErrorAtEveryCutInsideAnEntry) {
         }
         // Cut between entries: a shorter list, read right as far as it goes.
         const PropertyValues values = PropertyValues::Read(prefix, Table());
-        EXPECT_EQ(values.Order().size(), static_cast<std::size_t>(end - ends.begin()) + 1) << cut;
-        EXPECT_EQ(values.TextOr("Name", ""), "Canvas1");
+        const auto entries = static_cast<std::size_t>(end - ends.begin()) + 1;
+        for (std::size_t i = 0; i < std::size(kSampleNames); ++i)
+            EXPECT_EQ(Given(values, kSampleNames[i]), i < entries)
+                << kSampleNames[i] << " cut at byte " << cut;
+        EXPECT_EQ(values.Get<std::string>("Name"), "Canvas1");
     }
 }
 

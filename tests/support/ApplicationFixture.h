@@ -21,7 +21,7 @@
 
 // The program as start-up leaves it, without running the event loop: the application object with its menu
 // bar, and the main window. Addresses handed to the desktop and quit requests are caught.
-class Application : public ::testing::Test {
+class ApplicationFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         gui::internal::DestroyAllWindows();

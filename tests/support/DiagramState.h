@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "model/Globals.h"
 
 // The diagram state as the main window leaves it when it opens on its 636 x 553 canvas, without a window:
@@ -11,22 +9,10 @@
 class DiagramState : public ::testing::Test {
   protected:
     void SetUp() override {
-        using namespace Globals;
-        SetDefaults();
-        gw = 636;
-        gh = 553;
-        calcUnits();
-        myBlackSys = std::make_shared<KoordSys>();
-        myBlackSys->cl = gui::RGB(0, 0, 0);
-        myRedSys = std::make_shared<KoordSys>();
-        myRedSys->cl = gui::RGB(255, 0, 0);
-        myBlackThing = std::make_shared<Thing>();
-        myBlackThing->cl = gui::RGB(100, 100, 100);
-        myBlackThing->index = 0;
-        myRedThing = std::make_shared<Thing>();
-        myRedThing->cl = gui::RGB(200, 0, 0);
-        myRedThing->index = 1;
-        Tilt(0.6, 0);
+        Globals::SetDefaults();
+        Globals::CreateDiagramObjects();
+        Globals::gw = 636;
+        Globals::gh = 553;
     }
 
     void TearDown() override { Globals::SetDefaults(); }

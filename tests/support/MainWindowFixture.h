@@ -17,7 +17,7 @@
 #include "window/Window1.h"
 
 // The main window as a user finds it after start-up, driven through its controls and the mouse.
-class MainWindow : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         gui::internal::DestroyAllWindows();

@@ -2,7 +2,7 @@
 
 namespace {
 
-class Canvas : public MainWindow {
+class CanvasInteraction : public MainWindowFixture {
   protected:
     std::vector<std::string> Readouts() const {
         std::vector<std::string> texts;
@@ -20,7 +20,7 @@ class Canvas : public MainWindow {
     }
 };
 
-TEST_F(Canvas, WorkedExampleWithBlackAsOurFrame) {
+TEST_F(CanvasInteraction, WorkedExampleWithBlackAsOurFrame) {
     Press(228, 256);
     EXPECT_TRUE(Globals::inProjectingMode);
     EXPECT_EQ(Globals::Mx, 228);
@@ -35,7 +35,7 @@ TEST_F(Canvas, WorkedExampleWithBlackAsOurFrame) {
                                         "DrawLine 228 256 300 202", "DrawLine 228 256 228 454"}));
 }
 
-TEST_F(Canvas, WorkedExampleWithRedAsOurFrame) {
+TEST_F(CanvasInteraction, WorkedExampleWithRedAsOurFrame) {
     Click(window->RadioButton2());
     ASSERT_EQ(Globals::ourSystem, 1);
     ASSERT_EQ(Globals::sinPhi, -0.6);
@@ -49,7 +49,7 @@ TEST_F(Canvas, WorkedExampleWithRedAsOurFrame) {
                                         "DrawLine 228 256 228 346", "DrawLine 228 256 300 310"}));
 }
 
-TEST_F(Canvas, PressesNearTheOriginDragItElsewhereMarkAnEvent) {
+TEST_F(CanvasInteraction, PressesNearTheOriginDragItElsewhereMarkAnEvent) {
     struct Case {
         int dx, dy;
         bool drags;
@@ -64,7 +64,7 @@ TEST_F(Canvas, PressesNearTheOriginDragItElsewhereMarkAnEvent) {
     }
 }
 
-TEST_F(Canvas, CursorIsTheOpenHandOverTheOriginSquare) {
+TEST_F(CanvasInteraction, CursorIsTheOpenHandOverTheOriginSquare) {
     for (int dx = -9; dx <= 9; ++dx) {
         for (const int dy : {-8, -7, 0, 7, 8}) {
             Hover(300 + dx, 400 + dy);
@@ -79,7 +79,7 @@ TEST_F(Canvas, CursorIsTheOpenHandOverTheOriginSquare) {
     EXPECT_EQ(CanvasWidget()->cursor().shape(), Qt::OpenHandCursor);
 }
 
-TEST_F(Canvas, OriginDragStaysStrictlyInsideTheBounds) {
+TEST_F(CanvasInteraction, OriginDragStaysStrictlyInsideTheBounds) {
     struct Case {
         int x, y;
         bool accepted;
@@ -96,7 +96,7 @@ TEST_F(Canvas, OriginDragStaysStrictlyInsideTheBounds) {
     }
 }
 
-TEST_F(Canvas, FastDragPastAnEdgeLeavesTheLastAcceptedPoint) {
+TEST_F(CanvasInteraction, FastDragPastAnEdgeLeavesTheLastAcceptedPoint) {
     Press(305, 395);
     Drag(303, 396);
     EXPECT_EQ(Globals::Nx, 303) << "the origin goes to the mouse point itself";
@@ -111,7 +111,7 @@ TEST_F(Canvas, FastDragPastAnEdgeLeavesTheLastAcceptedPoint) {
     EXPECT_EQ(refreshes, 0) << "the end of a drag asks for no repaint";
 }
 
-TEST_F(Canvas, ProjectingModeIgnoresDragsAndReleaseRepaintsKeepingTheReadouts) {
+TEST_F(CanvasInteraction, ProjectingModeIgnoresDragsAndReleaseRepaintsKeepingTheReadouts) {
     EXPECT_EQ(Readouts(), std::vector<std::string>(8, ""));
     Press(228, 256);
     NextPaint();
@@ -136,7 +136,7 @@ TEST_F(Canvas, ProjectingModeIgnoresDragsAndReleaseRepaintsKeepingTheReadouts) {
     EXPECT_EQ(Readouts(), readouts);
 }
 
-TEST_F(Canvas, TextTypedIntoAReadoutIsReplacedAtTheNextProjection) {
+TEST_F(CanvasInteraction, TextTypedIntoAReadoutIsReplacedAtTheNextProjection) {
     window->EditField10().Text("typed by a student");
     Press(228, 256);
     NextPaint();

@@ -4,7 +4,7 @@
 
 namespace {
 
-class Handlers : public MainWindow {
+class Handlers : public MainWindowFixture {
   protected:
     QLineEdit* SpeedField() const { return static_cast<QLineEdit*>(Widget(window->EditField2())); }
     // Selects the field's text and types over it, one key at a time.

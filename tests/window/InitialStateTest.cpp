@@ -8,7 +8,7 @@
 
 namespace {
 
-class InitialState : public MainWindow {};
+class InitialState : public MainWindowFixture {};
 
 TEST_F(InitialState, ControlsAndStateAgreeAndNoHandlerRan) {
     EXPECT_EQ(window->EditField2().Text(), "0.6");
@@ -48,6 +48,103 @@ TEST_F(InitialState, ControlsAndStateAgreeAndNoHandlerRan) {
     EXPECT_EQ(Globals::myBlackSys->sinPhiTime, -0.6);
     EXPECT_EQ(Globals::myRedSys->sinPhiSpace, -0.6);
     EXPECT_NE(Globals::myPrinterSetup, nullptr);
+}
+
+// The four diagram objects as InitGlobals creates them: colours, frame tilts, the object's frame and its
+// position, length and switches.
+void ExpectCreationValues() {
+    using namespace Globals;
+    ASSERT_TRUE(myBlackSys && myRedSys && myBlackThing && myRedThing);
+    const struct {
+        const char* name;
+        const KoordSys& frame;
+        gui::Color cl;
+        double sinPhiTime, sinPhiSpace;
+    } frames[] = {
+        {"black frame", *myBlackSys, gui::RGB(0, 0, 0), -0.6, 0},
+        {"red frame", *myRedSys, gui::RGB(255, 0, 0), 0, -0.6},
+    };
+    for (const auto& f : frames) {
+        EXPECT_EQ(f.frame.cl, f.cl) << f.name;
+        EXPECT_EQ(f.frame.sinPhiTime, f.sinPhiTime) << f.name;
+        EXPECT_EQ(f.frame.sinPhiSpace, f.sinPhiSpace) << f.name;
+    }
+    const struct {
+        const char* name;
+        const Thing& thing;
+        gui::Color cl;
+        std::int64_t index, position;
+    } objects[] = {
+        {"black object", *myBlackThing, gui::RGB(100, 100, 100), 0, 2},
+        {"red object", *myRedThing, gui::RGB(200, 0, 0), 1, 0},
+    };
+    for (const auto& o : objects) {
+        EXPECT_EQ(o.thing.cl, o.cl) << o.name;
+        EXPECT_EQ(o.thing.index, o.index) << o.name;
+        EXPECT_EQ(o.thing.position, o.position) << o.name;
+        EXPECT_EQ(o.thing.length, 144) << o.name;
+        EXPECT_FALSE(o.thing.isVisible) << o.name;
+        EXPECT_FALSE(o.thing.hasShadow) << o.name;
+        EXPECT_FALSE(o.thing.hasTrace) << o.name;
+    }
+    EXPECT_NE(myPrinterSetup, nullptr);
+}
+
+TEST_F(InitialState, OpeningCreatesTheDiagramObjectsWithTheirCreationValues) {
+    // A fresh main window, looked at before its first paint rewrites the objects from the controls.
+    gui::internal::DestroyAllWindows();
+    Globals::SetDefaults();
+    window = &Window1();
+    ExpectCreationValues();
+}
+
+TEST_F(InitialState, ASecondInitGlobalsMakesNewObjectsAndKeepsTheRest) {
+    using namespace Globals;
+    const auto blackSys = myBlackSys, redSys = myRedSys;
+    const auto blackThing = myBlackThing, redThing = myRedThing;
+    const auto printerSetup = myPrinterSetup;
+    // A state far from the opening one: the units step changed without its units, both mouse modes on.
+    Nx = 250;
+    Ny = 350;
+    sinPhi = -0.25;
+    ourSystem = 1;
+    theTime = -40;
+    stUnits = 7;
+    Mx = 12;
+    My = 34;
+    speedEditFlag = true;
+    printerSetupDone = true;
+    inProjectingMode = true;
+    inKoordDragMode = true;
+    gw = 1;
+    gh = 2;
+
+    InitGlobals();
+
+    EXPECT_NE(myBlackSys, blackSys);
+    EXPECT_NE(myRedSys, redSys);
+    EXPECT_NE(myBlackThing, blackThing);
+    EXPECT_NE(myRedThing, redThing);
+    EXPECT_NE(myPrinterSetup, printerSetup);
+    ExpectCreationValues();
+    EXPECT_FALSE(inProjectingMode);
+    EXPECT_FALSE(inKoordDragMode);
+    EXPECT_EQ(x_Val, 30);
+    EXPECT_EQ(x_units, " km");
+    EXPECT_EQ(y_val, 100);
+    EXPECT_EQ(y_units, " us");
+    EXPECT_EQ(gw, 636);
+    EXPECT_EQ(gh, 553);
+    EXPECT_EQ(Nx, 250);
+    EXPECT_EQ(Ny, 350);
+    EXPECT_EQ(sinPhi, -0.25);
+    EXPECT_EQ(ourSystem, 1);
+    EXPECT_EQ(theTime, -40);
+    EXPECT_EQ(stUnits, 7);
+    EXPECT_EQ(Mx, 12);
+    EXPECT_EQ(My, 34);
+    EXPECT_TRUE(speedEditFlag);
+    EXPECT_TRUE(printerSetupDone);
 }
 
 TEST_F(InitialState, EveryControlOfTheLayoutTable) {

@@ -6,7 +6,7 @@
 
 namespace {
 
-class WholeDiagram : public MainWindow {
+class WholeDiagram : public MainWindowFixture {
   protected:
     std::vector<std::string> Printed() {
         RecordingGraphics g;

@@ -6,7 +6,7 @@
 
 namespace {
 
-class Screenshots : public MainWindow {
+class Screenshots : public MainWindowFixture {
   protected:
     const QColor kBlack{0, 0, 0};
     const QColor kRed{255, 0, 0};

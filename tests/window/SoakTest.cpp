@@ -9,7 +9,7 @@
 
 namespace {
 
-class Soak : public MainWindow {
+class Soak : public MainWindowFixture {
   protected:
     void ExpectInvariants(int step) {
         using namespace Globals;

@@ -5,7 +5,7 @@
 
 namespace {
 
-class SpeedNearLight : public MainWindow {
+class SpeedNearLight : public MainWindowFixture {
   protected:
     void TypeOver(const std::string& keys) {
         auto* field = static_cast<QLineEdit*>(Widget(window->EditField2()));

@@ -9,7 +9,7 @@
 
 namespace {
 
-class TabOrder : public MainWindow {
+class TabOrder : public MainWindowFixture {
   protected:
     // The control whose widget is `w`, or null for a widget of no control (the menu bar, the content area).
     const gui::RectControl* ControlOf(const QWidget* w) const {

@@ -56,7 +56,7 @@ struct Window::Impl {
     bool visible = true;
     bool menuBarVisible = false;
     bool shownOnce = false;
-    std::int64_t location = 0;
+    Window::Locations location = Window::Locations::Default;
 };
 
 // The top-level Qt window: a menu bar over a fixed content area in which the controls are placed.
