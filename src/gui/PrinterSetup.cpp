@@ -52,38 +52,37 @@ class PrinterGraphics final : private PrinterPage, public PainterGraphics {
 
 }  // namespace
 
+// The printer is made when first needed: making one loads the print-support plugin and the system's
+// printing libraries, which a program that never prints should not pay for at start-up.
 struct PrinterSetup::Impl {
-    QPrinter printer{QPrinter::HighResolution};
+    QPrinter& Printer() {
+        if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return *printer;
+    }
+
+    std::unique_ptr<QPrinter> printer;
 };
 
 PrinterSetup::PrinterSetup() : impl_(std::make_unique<Impl>()) {}
 PrinterSetup::~PrinterSetup() = default;
 
 bool PrinterSetup::PageSetupDialog(Window* parent) {
+    QPrinter& printer = impl_->Printer();
     if (hooks::pageSetupDialog) {
-        QPageLayout layout = impl_->printer.pageLayout();
+        QPageLayout layout = printer.pageLayout();
         if (!hooks::pageSetupDialog(layout)) return false;
-        impl_->printer.setPageLayout(layout);
+        printer.setPageLayout(layout);
         return true;
     }
-    QPageSetupDialog dialog(&impl_->printer, ParentWidget(parent));
+    QPageSetupDialog dialog(&printer, ParentWidget(parent));
     return dialog.exec() == QDialog::Accepted;
-}
-
-std::string PrinterSetup::Settings() const {
-    const QPageLayout layout = impl_->printer.pageLayout();
-    const QMarginsF m = layout.margins(QPageLayout::Millimeter);
-    return layout.pageSize().name().toStdString() + ", " +
-           (layout.orientation() == QPageLayout::Landscape ? "landscape" : "portrait") + ", margins " +
-           QString::number(m.left()).toStdString() + " " + QString::number(m.top()).toStdString() + " " +
-           QString::number(m.right()).toStdString() + " " + QString::number(m.bottom()).toStdString() + " mm";
 }
 
 std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent) {
     std::unique_ptr<QPrinter> owned;
     QPrinter* printer = nullptr;
     if (setup) {
-        printer = &setup->impl().printer;
+        printer = &setup->impl().Printer();
     } else {
         owned = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = owned.get();

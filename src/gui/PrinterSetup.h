@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 namespace gui {
 
@@ -18,8 +17,6 @@ class PrinterSetup {
 
     // Shows the system's page-setup dialog; true when the user confirms, and the setup then keeps it.
     bool PageSetupDialog(Window* parent = nullptr);
-    // The confirmed setup as text: paper, orientation and margins.
-    std::string Settings() const;
 
     struct Impl;
     Impl& impl() const { return *impl_; }
