@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <stdexcept>
+#include <string>
 
 #include "gui/Graphics.h"
 #include "gui/internal/ControlImpl.h"
@@ -31,11 +33,19 @@ QWidget* ParentWidget(Window* parent) {
 struct PrinterPage {
     PrinterPage(std::unique_ptr<QPrinter> ownedPrinter, QPrinter& printer)
         : owned(std::move(ownedPrinter)), painter(&printer) {
+        // Qt only warns when a job cannot start; drawing on would end as if the page had been printed.
+        if (!painter.isActive()) throw std::runtime_error(CannotStart(printer));
         const double scale = printer.resolution() / kDiagramPixelsPerInch;
         painter.scale(scale, scale);
         const QRectF page = printer.pageRect(QPrinter::DevicePixel);
         bounds = QRectF(0, 0, page.width() / scale, page.height() / scale);
         painter.setClipRect(bounds);
+    }
+
+    static std::string CannotStart(const QPrinter& printer) {
+        if (printer.outputFormat() == QPrinter::PdfFormat)
+            return "cannot print into the file \"" + printer.outputFileName().toStdString() + "\"";
+        return "the printer \"" + printer.printerName().toStdString() + "\" cannot start the print job";
     }
 
     std::unique_ptr<QPrinter> owned;

@@ -27,7 +27,8 @@ class PrinterSetup {
 
 // Shows the system's print dialog, with `setup` or with the default setup when it is null. Gives the
 // printer's drawing surface, or null when the user cancels. The surface draws in screen pixels, 96 to the
-// inch, clipped to the page; letting go of it completes the one-page print job.
+// inch, clipped to the page; letting go of it completes the one-page print job. A printer that cannot start
+// the job is an error.
 std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent);
 
 }  // namespace gui

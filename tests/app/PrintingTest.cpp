@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -128,6 +129,41 @@ TEST_F(Printing, ConfirmedPageSetupServesEveryLaterPrint) {
     EXPECT_EQ(dialogsWithSetup, (std::vector<bool>{false, true}));
     EXPECT_EQ(orientation, QPageLayout::Landscape) << "the print uses the confirmed setup";
     EXPECT_TRUE(QFile::exists(pdf));
+}
+
+// The runtime's own error box, as the user sees it, with no hook in its place.
+TEST_F(Printing, APrinterThatCannotStartIsReportedAndTheNextPrintWorks) {
+    gui::hooks::unhandledError = nullptr;
+    const QString good = pdf;
+    const QString unwritable = QStringLiteral(TRAVIK_ARTIFACTS "/no-such-folder/page.pdf");
+    ASSERT_FALSE(QFileInfo::exists(QFileInfo(unwritable).path()));
+    for (const bool withSetup : {false, true}) {
+        SCOPED_TRACE(withSetup ? "with the confirmed page setup" : "with the default setup");
+        if (withSetup) {
+            AnswerPageSetup(true);
+            main->FilePageSetup_Action();
+        }
+        pdf = unwritable;
+        AnswerPrint(true);
+        ::testing::internal::CaptureStderr();
+        MenuAction(*main, "FilePrint")->trigger();
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(
+            said.find("unhandled error: cannot print into the file \"" + unwritable.toStdString() + "\""),
+            std::string::npos)
+            << said;
+        EXPECT_EQ(said.find("Painter not active"), std::string::npos)
+            << "nothing is drawn on a job that failed";
+        const QList<QMessageBox*> boxes = ShownMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_TRUE(boxes[0]->text().contains(unwritable)) << boxes[0]->text().toStdString();
+        delete boxes[0];
+
+        pdf = good;
+        QFile::remove(pdf);
+        main->FilePrint_Action();
+        EXPECT_TRUE(QFile::exists(pdf)) << "the next print works";
+    }
 }
 
 }  // namespace
