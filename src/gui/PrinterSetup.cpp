@@ -29,16 +29,17 @@ QWidget* ParentWidget(Window* parent) {
     return parent ? WidgetOf(*parent) : nullptr;
 }
 
-// The printer and its painter on the page, scaled to diagram pixels and clipped to the page.
+// The printer and its painter on the page, scaled to diagram pixels and clipped to the part of the
+// drawing's area that fits on the page.
 struct PrinterPage {
-    PrinterPage(std::unique_ptr<QPrinter> ownedPrinter, QPrinter& printer)
+    PrinterPage(std::unique_ptr<QPrinter> ownedPrinter, QPrinter& printer, const QRectF& area)
         : owned(std::move(ownedPrinter)), painter(&printer) {
         // Qt only warns when a job cannot start; drawing on would end as if the page had been printed.
         if (!painter.isActive()) throw std::runtime_error(CannotStart(printer));
         const double scale = printer.resolution() / kDiagramPixelsPerInch;
         painter.scale(scale, scale);
         const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-        bounds = QRectF(0, 0, page.width() / scale, page.height() / scale);
+        bounds = QRectF(0, 0, page.width() / scale, page.height() / scale).intersected(area);
         painter.setClipRect(bounds);
     }
 
@@ -56,8 +57,8 @@ struct PrinterPage {
 // The printer's drawing surface. Letting go of it ends the painter, and with it the one-page job.
 class PrinterGraphics final : private PrinterPage, public PainterGraphics {
   public:
-    PrinterGraphics(std::unique_ptr<QPrinter> owned, QPrinter& printer)
-        : PrinterPage(std::move(owned), printer), PainterGraphics(painter, bounds) {}
+    PrinterGraphics(std::unique_ptr<QPrinter> owned, QPrinter& printer, const QRectF& area)
+        : PrinterPage(std::move(owned), printer, area), PainterGraphics(painter, bounds) {}
 };
 
 }  // namespace
@@ -88,7 +89,8 @@ bool PrinterSetup::PageSetupDialog(Window* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent) {
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent, std::int64_t width,
+                                            std::int64_t height) {
     std::unique_ptr<QPrinter> owned;
     QPrinter* printer = nullptr;
     if (setup) {
@@ -105,7 +107,8 @@ std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent)
         confirmed = dialog.exec() == QDialog::Accepted;
     }
     if (!confirmed) return nullptr;
-    return std::make_unique<PrinterGraphics>(std::move(owned), *printer);
+    const QRectF area(0, 0, static_cast<double>(width), static_cast<double>(height));
+    return std::make_unique<PrinterGraphics>(std::move(owned), *printer, area);
 }
 
 }  // namespace gui
