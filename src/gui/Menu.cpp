@@ -20,6 +20,9 @@ namespace gui {
 
 namespace {
 
+// Room in pixels between a menu's top frame and a separator that begins the menu.
+constexpr int kLeadingSeparatorGap = 4;
+
 // One action per item, shared by the menu bars of all windows; they live as long as the application object.
 struct Actions {
     QPointer<QObject> owner;
@@ -121,6 +124,11 @@ void AddItems(QWidget& container, const MenuItem& parent) {
         }
         auto* menu = new QMenu(QString::fromStdString(child->Text()), &container);
         menu->setObjectName(QString::fromStdString(child->Name()));
+        // Every separator of the table shows, the leading one too; below the menu's frame, where the style
+        // would draw it into the top border.
+        menu->setSeparatorsCollapsible(false);
+        if (!child->Children().empty() && child->Children().front()->IsSeparator())
+            menu->setContentsMargins(0, kLeadingSeparatorGap, 0, 0);
         menu->menuAction()->setVisible(child->Visible());
         AddItems(*menu, *child);
         // Items look disabled while their command cannot run; between showings they stay enabled, so that

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
-#include <string>
 
 namespace gui {
 
@@ -18,8 +18,6 @@ class PrinterSetup {
 
     // Shows the system's page-setup dialog; true when the user confirms, and the setup then keeps it.
     bool PageSetupDialog(Window* parent = nullptr);
-    // The confirmed setup as text: paper, orientation and margins.
-    std::string Settings() const;
 
     struct Impl;
     Impl& impl() const { return *impl_; }
@@ -30,7 +28,9 @@ class PrinterSetup {
 
 // Shows the system's print dialog, with `setup` or with the default setup when it is null. Gives the
 // printer's drawing surface, or null when the user cancels. The surface draws in screen pixels, 96 to the
-// inch, clipped to the page; letting go of it completes the one-page print job.
-std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent);
+// inch, and shows only the drawing's area from (0, 0) to (width, height) that fits on the page; letting go
+// of it completes the one-page print job. A printer that cannot start the job is an error.
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent, std::int64_t width,
+                                            std::int64_t height);
 
 }  // namespace gui

@@ -43,7 +43,23 @@ void ShowURL(const std::string& address) {
         hooks::showURL(address);
         return;
     }
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+    const QString text = QString::fromStdString(address);
+    if (QDesktopServices::openUrl(QUrl(text))) return;
+    // Nothing on this desktop opens the address: show it where the user can read and copy it. One box,
+    // brought forward again at each click, rather than a pile of them.
+    static QPointer<QMessageBox> box;
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    if (!box) {
+        box = new QMessageBox(QMessageBox::Information, QStringLiteral("Travik Diagram"), QString());
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->setTextFormat(Qt::PlainText);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    box->setText(QStringLiteral("No program on this computer opens this address:\n\n%1").arg(text));
+    box->show();
+    box->raise();
+    box->activateWindow();
 }
 
 void ReportUnhandledError(std::exception_ptr error) {

@@ -38,9 +38,11 @@ bool Window1::FilePageSetup_Action() {
 }
 
 bool Window1::FilePrint_Action() {
-    // The surface is let go when this block ends, which completes the print job.
+    // The page shows the canvas's area, as the screen does. The surface is let go when this block ends,
+    // which completes the print job.
     const std::unique_ptr<gui::Graphics> g =
-        gui::OpenPrinterDialog(Globals::printerSetupDone ? Globals::myPrinterSetup.get() : nullptr, nullptr);
+        gui::OpenPrinterDialog(Globals::printerSetupDone ? Globals::myPrinterSetup.get() : nullptr, nullptr,
+                               Globals::gw, Globals::gh);
     if (g) Globals::Print(*g);
     return false;
 }

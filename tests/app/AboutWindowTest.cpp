@@ -137,4 +137,38 @@ TEST_F(AboutWindow, ReleasesOpenTheLinksWhereverThePointerIs) {
                                         "http://travik.example.org"}));
 }
 
+TEST_F(AboutWindow, AnAddressNothingCanOpenIsShownForCopying) {
+    // The desktop itself answers: the offscreen platform has no program for any address.
+    gui::hooks::showURL = nullptr;
+    // The address as the user can select and copy it from the message.
+    const auto selectable = [](QMessageBox* box) {
+        auto* text = box->findChild<QLabel*>("qt_msgbox_label");
+        if (!text || !(text->textInteractionFlags() & Qt::TextSelectableByMouse)) return QString();
+        text->setSelection(0, static_cast<int>(text->text().size()));
+        return text->selectedText();
+    };
+    class Window2& about = Window2();
+    QWidget* link = WidgetOf(about.StaticText2());
+    QWidget* picture = WidgetOf(about.Canvas1());
+    ASSERT_TRUE(ShownMessageBoxes().isEmpty());
+
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(ShownMessageBoxes().size(), 1);
+    EXPECT_TRUE(selectable(ShownMessageBoxes()[0]).contains("http://travik.example.org"))
+        << selectable(ShownMessageBoxes()[0]).toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the windows stay usable";
+
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(90, 120));
+    ASSERT_EQ(ShownMessageBoxes().size(), 1) << "one message, brought forward";
+    EXPECT_TRUE(selectable(ShownMessageBoxes()[0]).contains("mailto:orvik.tabrusk@example.org"));
+
+    ShownMessageBoxes()[0]->close();
+    QApplication::processEvents();
+    ASSERT_TRUE(ShownMessageBoxes().isEmpty());
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(ShownMessageBoxes().size(), 1) << "every click tells the user";
+    EXPECT_TRUE(selectable(ShownMessageBoxes()[0]).contains("http://travik.example.org"));
+    delete ShownMessageBoxes()[0];
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 
 #include "app/MenuBar1.h"
@@ -6,7 +7,27 @@
 
 namespace {
 
-class Menus : public ApplicationFixture {};
+class Menus : public ApplicationFixture {
+  protected:
+    QMenu* Menu(const char* name) const { return WidgetOf(*main)->menuBar()->findChild<QMenu*>(name); }
+    // Opens a menu of the main window's bar as a click on its title does.
+    QMenu* Open(const char* name) const {
+        QMenu* menu = Menu(name);
+        WidgetOf(*main)->menuBar()->setActiveAction(menu->menuAction());
+        QApplication::processEvents();
+        return menu;
+    }
+    // The names of the menu's commands that look enabled while it is open.
+    QStringList EnabledWhileOpen(const char* name) const {
+        QMenu* menu = Open(name);
+        QStringList enabled;
+        for (QAction* a : menu->actions()) {
+            if (!a->isSeparator() && a->isEnabled()) enabled << a->objectName();
+        }
+        menu->hide();
+        return enabled;
+    }
+};
 
 TEST_F(Menus, TheMenuTableItemByItem) {
     const auto bar = MenuBar1();
@@ -139,6 +160,88 @@ TEST_F(Menus, EditItemsActOnTheFocusedTextField) {
     ASSERT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
     for (const char* name : {"EditSelectAll", "EditCut", "EditClear", "EditUndo", "EditPaste"}) choose(name);
     EXPECT_EQ(main->EditField2().Text(), "0.5");
+}
+
+TEST_F(Menus, TheFileMenusLeadingSeparatorIsDrawnBelowTheFrame) {
+    QMenu* file = Open("FileMenu");
+    ASSERT_TRUE(file->isVisible());
+    const QImage picture = file->grab().toImage();
+    file->hide();
+    picture.save(TRAVIK_ARTIFACTS "/file-menu.png");
+    const QList<QAction*> items = file->actions();
+    ASSERT_TRUE(items[0]->isSeparator() && items[3]->isSeparator());
+    const QRect first = file->actionGeometry(items[0]);
+    const QRect second = file->actionGeometry(items[3]);
+    const QRgb background = picture.pixel(picture.width() / 2, second.top() - 1);
+    // The row of a separator's rectangle that holds its line: most of the row differs from the background.
+    const auto lineRow = [&](const QRect& r) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            int ink = 0;
+            for (int x = r.left(); x <= r.right(); ++x) ink += picture.pixel(x, y) != background;
+            if (ink > r.width() / 2) return y;
+        }
+        return -1;
+    };
+    const int line = lineRow(first);
+    const int between = lineRow(second);
+    ASSERT_GT(between, 0);
+    ASSERT_GT(line, 0) << "the leading separator has no line of its own, or draws it into the top frame";
+    int clear = 0;
+    for (int x = 0; x < picture.width(); ++x) clear += picture.pixel(x, line - 1) == background;
+    EXPECT_GT(clear, picture.width() * 3 / 4) << "background between the frame and the line";
+    EXPECT_EQ(picture.pixel(picture.width() / 2, line), picture.pixel(picture.width() / 2, between))
+        << "drawn like the separator between the items";
+    EXPECT_LT(line, file->actionGeometry(items[1]).top()) << "above \"Printer Setup ...\"";
+}
+
+TEST_F(Menus, ItemsLookEnabledWhileAMenuIsOpenOnlyWhereTheirCommandCanRun) {
+    const QStringList file{"FilePageSetup", "FilePrint", "FileQuit"};
+    EXPECT_EQ(EnabledWhileOpen("FileMenu"), file);
+
+    auto* speed = static_cast<QLineEdit*>(WidgetOf(main->EditField2()));
+    auto* time = static_cast<QLineEdit*>(WidgetOf(main->EditField14()));
+    WidgetOf(*main)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(WidgetOf(*main)));
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        QStringList enabled;
+    } cases[] = {
+        {"no text field in focus",
+         [] {
+             if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+         },
+         {}},
+        {"the speed field, nothing selected, empty clipboard",
+         [&] {
+             speed->setFocus();
+             speed->deselect();
+             QApplication::clipboard()->clear();
+         },
+         {"EditSelectAll"}},
+        {"all of it selected",
+         [&] { speed->selectAll(); },
+         {"EditCut", "EditCopy", "EditClear", "EditSelectAll"}},
+        {"text on the clipboard",
+         [&] { QApplication::clipboard()->setText("0.5"); },
+         {"EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}},
+        {"after typing",
+         [&] { QTest::keyClicks(speed, "0.25"); },
+         {"EditUndo", "EditPaste", "EditSelectAll"}},
+        {"the read-only time readout, selected",
+         [&] {
+             time->setFocus();
+             time->selectAll();
+         },
+         {"EditCopy", "EditSelectAll"}},
+    };
+    for (const Case& c : cases) {
+        c.arrange();
+        EXPECT_EQ(EnabledWhileOpen("EditMenu"), c.enabled) << c.what;
+        // Closed again, every item is enabled, so that its shortcut reaches the command.
+        for (QAction* a : Menu("EditMenu")->actions()) EXPECT_TRUE(a->isEnabled()) << c.what;
+    }
+    EXPECT_EQ(EnabledWhileOpen("FileMenu"), file);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "gui/ImageSurface.h"
 #include "gui/PrinterSetup.h"
 #include "support/ApplicationFixture.h"
 
@@ -31,6 +33,7 @@ class Printing : public ApplicationFixture {
             orientation = printer.pageLayout().orientation();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
+            if (margins) printer.setPageMargins(*margins, QPageLayout::Point);
             paintRectPoints = printer.pageLayout().paintRect(QPageLayout::Point);
             return confirm;
         };
@@ -47,7 +50,8 @@ class Printing : public ApplicationFixture {
         if (pdftoppm.isEmpty()) return {};
         QProcess render;
         const QString base = pdf.chopped(4);
-        render.start(pdftoppm, {"-r", "96", "-png", "-singlefile", pdf, base});
+        // Lines unsmoothed, as the program draws them on screen; texts smoothed, as on screen.
+        render.start(pdftoppm, {"-r", "96", "-aaVector", "no", "-png", "-singlefile", pdf, base});
         render.waitForFinished(30000);
         return QImage(base + ".png");
     }
@@ -57,6 +61,7 @@ class Printing : public ApplicationFixture {
     }
 
     QString pdf;
+    std::optional<QMarginsF> margins;
     std::vector<bool> dialogsWithSetup;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QRectF paintRectPoints;
@@ -128,7 +133,105 @@ TEST_F(Printing, ConfirmedPageSetupServesEveryLaterPrint) {
     EXPECT_EQ(dialogsWithSetup, (std::vector<bool>{false, true}));
     EXPECT_EQ(orientation, QPageLayout::Landscape) << "the print uses the confirmed setup";
     EXPECT_TRUE(QFile::exists(pdf));
-    EXPECT_NE(Globals::myPrinterSetup->Settings().find("landscape"), std::string::npos);
+}
+
+// The runtime's own error box, as the user sees it, with no hook in its place.
+TEST_F(Printing, APrinterThatCannotStartIsReportedAndTheNextPrintWorks) {
+    gui::hooks::unhandledError = nullptr;
+    const QString good = pdf;
+    const QString unwritable = QStringLiteral(TRAVIK_ARTIFACTS "/no-such-folder/page.pdf");
+    ASSERT_FALSE(QFileInfo::exists(QFileInfo(unwritable).path()));
+    for (const bool withSetup : {false, true}) {
+        SCOPED_TRACE(withSetup ? "with the confirmed page setup" : "with the default setup");
+        if (withSetup) {
+            AnswerPageSetup(true);
+            main->FilePageSetup_Action();
+        }
+        pdf = unwritable;
+        AnswerPrint(true);
+        ::testing::internal::CaptureStderr();
+        MenuAction(*main, "FilePrint")->trigger();
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(
+            said.find("unhandled error: cannot print into the file \"" + unwritable.toStdString() + "\""),
+            std::string::npos)
+            << said;
+        EXPECT_EQ(said.find("Painter not active"), std::string::npos)
+            << "nothing is drawn on a job that failed";
+        const QList<QMessageBox*> boxes = ShownMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_TRUE(boxes[0]->text().contains(unwritable)) << boxes[0]->text().toStdString();
+        delete boxes[0];
+
+        pdf = good;
+        QFile::remove(pdf);
+        main->FilePrint_Action();
+        EXPECT_TRUE(QFile::exists(pdf)) << "the next print works";
+    }
+}
+
+// Each channel within a quarter of its range: the same colour, give or take anti-aliasing.
+bool Like(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) <= 64 && std::abs(a.green() - b.green()) <= 64 &&
+           std::abs(a.blue() - b.blue()) <= 64;
+}
+
+// The ink pixels of `a` (those unlike white) that have no pixel of like colour in `b` within one pixel.
+int InkWithoutMatch(const QImage& a, const QImage& b) {
+    int unmatched = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor ink = a.pixelColor(x, y);
+            if (Like(ink, Qt::white)) continue;
+            bool matched = false;
+            for (int dy = -1; dy <= 1 && !matched; ++dy) {
+                for (int dx = -1; dx <= 1 && !matched; ++dx) {
+                    matched = b.valid(x + dx, y + dy) && Like(ink, b.pixelColor(x + dx, y + dy));
+                }
+            }
+            unmatched += !matched;
+        }
+    }
+    return unmatched;
+}
+
+TEST_F(Printing, ThePageShowsTheCanvasAndNothingBeyondIt) {
+    // Margins of a quarter inch put the diagram's pixels on whole pixels of the rendered page.
+    margins = QMarginsF(18, 18, 18, 18);
+    main->CheckBox1().Value(true);
+    main->CheckBox4().Value(true);
+    main->CheckBox7().Value(true);
+    AnswerPrint(true);
+    main->FilePrint_Action();
+    const QImage page = RenderedPage().convertToFormat(QImage::Format_RGB32);
+    if (page.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const QPoint o = Origin();
+    ASSERT_EQ(o, QPoint(24, 24));
+    const int gw = static_cast<int>(Globals::gw), gh = static_cast<int>(Globals::gh);
+    gui::ImageSurface canvas(gw, gh);
+    canvas.Paint([this](gui::Graphics& g) { main->Canvas1_Paint(main->Canvas1(), g, {}); });
+    QImage onCanvas(gw, gh, QImage::Format_RGB32);
+    for (int y = 0; y < gh; ++y) {
+        for (int x = 0; x < gw; ++x) {
+            const gui::Color c = canvas.PixelAt(x, y);
+            onCanvas.setPixelColor(x, y, QColor(c.red, c.green, c.blue));
+        }
+    }
+    // Beyond the canvas the paper stays white. The rendering inks the one column and row just past the clip's
+    // right and bottom edges, so those are let be.
+    int inkOutside = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (x >= o.x() && y >= o.y() && x <= o.x() + gw && y <= o.y() + gh) continue;
+            inkOutside += page.pixelColor(x, y) != QColor(Qt::white);
+        }
+    }
+    EXPECT_EQ(inkOutside, 0) << "the axes, circles and cone end at the canvas's edge, as on screen";
+    // Inside, the canvas's drawing. Poppler and Qt place the pixels of a sloped line or a circle up to one
+    // pixel apart, and where lines cross anti-aliased text they mix its edge pixels differently.
+    const QImage printed = page.copy(o.x(), o.y(), gw, gh);
+    EXPECT_LE(InkWithoutMatch(onCanvas, printed), 5) << "something of the canvas is missing on paper";
+    EXPECT_LE(InkWithoutMatch(printed, onCanvas), 5) << "something on paper is not on the canvas";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -59,6 +60,15 @@ class ApplicationFixture : public ::testing::Test {
             }
         }
         return nullptr;
+    }
+
+    // The message boxes on screen, found among the top-level widgets as the user sees them.
+    static QList<QMessageBox*> ShownMessageBoxes() {
+        QList<QMessageBox*> boxes;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) boxes << box;
+        }
+        return boxes;
     }
 
     class Window1* main = nullptr;
