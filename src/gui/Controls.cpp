@@ -22,6 +22,7 @@
 #include "gui/internal/Events.h"
 #include "gui/internal/PainterGraphics.h"
 #include "gui/internal/PictureImpl.h"
+#include "gui/internal/TextFitting.h"
 
 namespace gui {
 
@@ -230,6 +231,45 @@ class LabelWidget final : public PointerForwarding<QLabel, Label> {
     LabelWidget(Label& control, QWidget* parent) : PointerForwarding(control, parent) {
         setTextFormat(Qt::PlainText);
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    // A text that does not fit its box would be cut off: a one-line label grows to the right up to the
+    // nearest control beside it, a multi-line one downward, as far as the container allows. What still
+    // doesn't fit is drawn narrower or cut (see paintEvent). The laid-out size stays what the layout says.
+    void GrowToText() {
+        QWidget* container = parentWidget();
+        const int layoutWidth = ClampToInt(control_.Width()), layoutHeight = ClampToInt(control_.Height());
+        if (wordWrap()) {
+            const int needed = heightForWidth(width());
+            const int room = container ? container->height() - y() - 1 : needed;
+            if (needed > height()) resize(width(), std::max(height(), std::min(needed, room)));
+            return;
+        }
+        const int needed = fontMetrics().horizontalAdvance(text()) + 2;
+        int room = container ? container->width() - x() - 1 : needed;
+        if (container) {
+            for (QWidget* other : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const bool beside = other != this && !other->isHidden() && other->x() > x() &&
+                                    other->y() < y() + layoutHeight && y() < other->y() + other->height();
+                if (beside) room = std::min(room, other->x() - x() - 1);
+            }
+        }
+        resize(needed > layoutWidth ? std::max(layoutWidth, std::min(needed, room)) : layoutWidth, height());
+    }
+
+  protected:
+    // Controls created after this label may stand beside it: its room is known once the window shows.
+    void showEvent(QShowEvent* event) override {
+        GrowToText();
+        QLabel::showEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override {
+        if (!PaintFittedLabel(*this)) QLabel::paintEvent(event);
+    }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ToolTip && ShowWholeTextTip(*this, event, FitLabelText(*this), text()))
+            return true;
+        return PointerForwarding::event(event);
     }
 };
 
@@ -460,7 +500,7 @@ void RadioButton::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 TextField::TextField(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new QLineEdit(owner.impl().content))) {
+    : RectControl(std::make_unique<Impl>(owner, new FieldWidget(owner.impl().content))) {
     auto& w = WidgetAs<QLineEdit>(*this);
     w.setMaxLength(INT_MAX);
     ForwardEvent(w, &QLineEdit::textChanged, *this, &TextField::TextChange);
@@ -471,7 +511,7 @@ std::string TextField::Text() const {
 }
 
 void TextField::Text(const std::string& text) {
-    AsSetter([&] { WidgetAs<QLineEdit>(*this).setText(ToQString(text)); });
+    AsSetter([&] { WidgetAs<FieldWidget>(*this).SetProgramText(ToQString(text)); });
 }
 
 bool TextField::ReadOnly() const {
@@ -560,18 +600,7 @@ void Label::Apply(const PropertyValues& values) {
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         w.setText(shown);
     }
-    // A text that does not fit its box would be cut off: a one-line label grows to the right, a multi-line
-    // one downward, as far as its container allows. Its laid-out size stays what the layout says.
-    QWidget* container = w.parentWidget();
-    if (!w.wordWrap()) {
-        const int needed = w.fontMetrics().horizontalAdvance(w.text()) + 2;
-        const int room = container ? container->width() - w.x() - 1 : needed;
-        if (needed > w.width()) w.resize(std::max(w.width(), std::min(needed, room)), w.height());
-    } else {
-        const int needed = w.heightForWidth(w.width());
-        const int room = container ? container->height() - w.y() - 1 : needed;
-        if (needed > w.height()) w.resize(w.width(), std::max(w.height(), std::min(needed, room)));
-    }
+    w.GrowToText();
 }
 
 // ---------------------------------------------------------------------------------------------------------
