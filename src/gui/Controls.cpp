@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -151,7 +152,9 @@ class RectangleWidget final : public QWidget {
 };
 
 // The pointer events that canvases and labels share: enter, exit, and a press whose answer decides whether
-// its release is delivered, wherever the pointer is by then.
+// its release is delivered, wherever the pointer is by then. A press that was answered always ends: when
+// its release is lost (the button found up, the window blocked by a modal window, deactivated or hidden,
+// the pointer grab taken away), the release is delivered at the last point seen.
 template <class Base, class Control>
 class PointerForwarding : public Base {
   public:
@@ -159,6 +162,7 @@ class PointerForwarding : public Base {
 
   protected:
     void enterEvent(QEnterEvent*) override {
+        if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) EndPress();
         Raise([&] {
             if (control_.MouseEnter) control_.MouseEnter(control_);
         });
@@ -170,23 +174,73 @@ class PointerForwarding : public Base {
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton) return;
+        EndPress();
         const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        captured_ = false;
+        lastX_ = x;
+        lastY_ = y;
+        bool answered = false;
         Raise([&] {
-            if (control_.MouseDown) captured_ = control_.MouseDown(control_, x, y);
+            if (control_.MouseDown) answered = control_.MouseDown(control_, x, y);
         });
+        if (answered) StartPress();
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton || !captured_) return;
-        captured_ = false;
-        const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        Raise([&] {
-            if (control_.MouseUp) control_.MouseUp(control_, x, y);
-        });
+        lastX_ = ToPixel(event->position().x());
+        lastY_ = ToPixel(event->position().y());
+        EndPress();
+    }
+    // True when the move belongs to an answered press whose button is still down.
+    bool TrackPress(QMouseEvent* event) {
+        if (!captured_) return false;
+        if (!(event->buttons() & Qt::LeftButton)) {
+            EndPress();
+            return false;
+        }
+        lastX_ = ToPixel(event->position().x());
+        lastY_ = ToPixel(event->position().y());
+        return true;
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        TrackPress(event);
+        Base::mouseMoveEvent(event);
+    }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::UngrabMouse) EndPress();
+        return Base::event(event);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == topLevel_ &&
+            (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate ||
+             event->type() == QEvent::Hide)) {
+            EndPress();
+        }
+        return Base::eventFilter(watched, event);
     }
 
     Control& control_;
     bool captured_ = false;
+    std::int64_t lastX_ = 0;
+    std::int64_t lastY_ = 0;
+
+  private:
+    // The top-level window is watched while a press lasts: a modal window blocks it, not this child.
+    void StartPress() {
+        captured_ = true;
+        topLevel_ = this->window();
+        if (topLevel_ != this) topLevel_->installEventFilter(this);
+    }
+    void EndPress() {
+        if (!captured_) return;
+        captured_ = false;
+        if (topLevel_ && topLevel_ != this) topLevel_->removeEventFilter(this);
+        topLevel_ = nullptr;
+        Raise([&] {
+            if (control_.MouseUp) control_.MouseUp(control_, lastX_, lastY_);
+        });
+    }
+
+    QPointer<QWidget> topLevel_;
 };
 
 class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
@@ -212,8 +266,7 @@ class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
     // A move with the button held is a drag of the press that was answered; without a button, a move.
     void mouseMoveEvent(QMouseEvent* event) override {
         const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        if (event->buttons() & Qt::LeftButton) {
-            if (!captured_) return;
+        if (TrackPress(event)) {
             Raise([&] {
                 if (control_.MouseDrag) control_.MouseDrag(control_, x, y);
             });
