@@ -191,6 +191,8 @@ TEST_F(ReadoutTexts, LabelsFitTheirBoxesAndNeverCoverTheirNeighbours) {
     const gui::ShownText shown = gui::Shown(window->StaticText13());
     EXPECT_EQ(shown.text.substr(0, 10), "that black");
     EXPECT_TRUE(shown.whole);
+    Settle();
+    ASSERT_TRUE(gui::WidgetOf(*window)->grab().save(TRAVIK_ARTIFACTS "/main-window-large-font.png"));
 }
 
 // A text of two million characters costs a repaint no more than a short one: the field draws a bounded
