@@ -164,6 +164,7 @@ FieldWidget::FieldWidget(QWidget* parent) : QLineEdit(parent) {}
 void FieldWidget::SetProgramText(const QString& text) {
     programText_ = true;
     setText(text);
+    // An unchanged text raises no repaint of its own, yet a focused field may now show it from its beginning.
     update();
 }
 
