@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -22,6 +23,7 @@
 #include "gui/internal/Events.h"
 #include "gui/internal/PainterGraphics.h"
 #include "gui/internal/PictureImpl.h"
+#include "gui/internal/TextFitting.h"
 
 namespace gui {
 
@@ -150,7 +152,9 @@ class RectangleWidget final : public QWidget {
 };
 
 // The pointer events that canvases and labels share: enter, exit, and a press whose answer decides whether
-// its release is delivered, wherever the pointer is by then.
+// its release is delivered, wherever the pointer is by then. A press that was answered always ends: when
+// its release is lost (the button found up, the window blocked by a modal window, deactivated or hidden,
+// the pointer grab taken away), the release is delivered at the last point seen.
 template <class Base, class Control>
 class PointerForwarding : public Base {
   public:
@@ -158,6 +162,7 @@ class PointerForwarding : public Base {
 
   protected:
     void enterEvent(QEnterEvent*) override {
+        if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) EndPress();
         Raise([&] {
             if (control_.MouseEnter) control_.MouseEnter(control_);
         });
@@ -169,23 +174,73 @@ class PointerForwarding : public Base {
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton) return;
+        EndPress();
         const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        captured_ = false;
+        lastX_ = x;
+        lastY_ = y;
+        bool answered = false;
         Raise([&] {
-            if (control_.MouseDown) captured_ = control_.MouseDown(control_, x, y);
+            if (control_.MouseDown) answered = control_.MouseDown(control_, x, y);
         });
+        if (answered) StartPress();
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton || !captured_) return;
-        captured_ = false;
-        const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        Raise([&] {
-            if (control_.MouseUp) control_.MouseUp(control_, x, y);
-        });
+        lastX_ = ToPixel(event->position().x());
+        lastY_ = ToPixel(event->position().y());
+        EndPress();
+    }
+    // True when the move belongs to an answered press whose button is still down.
+    bool TrackPress(QMouseEvent* event) {
+        if (!captured_) return false;
+        if (!(event->buttons() & Qt::LeftButton)) {
+            EndPress();
+            return false;
+        }
+        lastX_ = ToPixel(event->position().x());
+        lastY_ = ToPixel(event->position().y());
+        return true;
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        TrackPress(event);
+        Base::mouseMoveEvent(event);
+    }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::UngrabMouse) EndPress();
+        return Base::event(event);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == topLevel_ &&
+            (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate ||
+             event->type() == QEvent::Hide)) {
+            EndPress();
+        }
+        return Base::eventFilter(watched, event);
     }
 
     Control& control_;
     bool captured_ = false;
+    std::int64_t lastX_ = 0;
+    std::int64_t lastY_ = 0;
+
+  private:
+    // The top-level window is watched while a press lasts: a modal window blocks it, not this child.
+    void StartPress() {
+        captured_ = true;
+        topLevel_ = this->window();
+        if (topLevel_ != this) topLevel_->installEventFilter(this);
+    }
+    void EndPress() {
+        if (!captured_) return;
+        captured_ = false;
+        if (topLevel_ && topLevel_ != this) topLevel_->removeEventFilter(this);
+        topLevel_ = nullptr;
+        Raise([&] {
+            if (control_.MouseUp) control_.MouseUp(control_, lastX_, lastY_);
+        });
+    }
+
+    QPointer<QWidget> topLevel_;
 };
 
 class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
@@ -211,8 +266,7 @@ class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
     // A move with the button held is a drag of the press that was answered; without a button, a move.
     void mouseMoveEvent(QMouseEvent* event) override {
         const auto x = ToPixel(event->position().x()), y = ToPixel(event->position().y());
-        if (event->buttons() & Qt::LeftButton) {
-            if (!captured_) return;
+        if (TrackPress(event)) {
             Raise([&] {
                 if (control_.MouseDrag) control_.MouseDrag(control_, x, y);
             });
@@ -230,6 +284,45 @@ class LabelWidget final : public PointerForwarding<QLabel, Label> {
     LabelWidget(Label& control, QWidget* parent) : PointerForwarding(control, parent) {
         setTextFormat(Qt::PlainText);
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    // A text that does not fit its box would be cut off: a one-line label grows to the right up to the
+    // nearest control beside it, a multi-line one downward, as far as the container allows. What still
+    // doesn't fit is drawn narrower or cut (see paintEvent). The laid-out size stays what the layout says.
+    void GrowToText() {
+        QWidget* container = parentWidget();
+        const int layoutWidth = ClampToInt(control_.Width()), layoutHeight = ClampToInt(control_.Height());
+        if (wordWrap()) {
+            const int needed = heightForWidth(width());
+            const int room = container ? container->height() - y() - 1 : needed;
+            if (needed > height()) resize(width(), std::max(height(), std::min(needed, room)));
+            return;
+        }
+        const int needed = fontMetrics().horizontalAdvance(text()) + 2;
+        int room = container ? container->width() - x() - 1 : needed;
+        if (container) {
+            for (QWidget* other : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const bool beside = other != this && !other->isHidden() && other->x() > x() &&
+                                    other->y() < y() + layoutHeight && y() < other->y() + other->height();
+                if (beside) room = std::min(room, other->x() - x() - 1);
+            }
+        }
+        resize(needed > layoutWidth ? std::max(layoutWidth, std::min(needed, room)) : layoutWidth, height());
+    }
+
+  protected:
+    // Controls created after this label may stand beside it: its room is known once the window shows.
+    void showEvent(QShowEvent* event) override {
+        GrowToText();
+        QLabel::showEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override {
+        if (!PaintFittedLabel(*this)) QLabel::paintEvent(event);
+    }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ToolTip && ShowWholeTextTip(*this, event, FitLabelText(*this), text()))
+            return true;
+        return PointerForwarding::event(event);
     }
 };
 
@@ -454,7 +547,7 @@ void RadioButton::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 TextField::TextField(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new QLineEdit(owner.impl().content))) {
+    : RectControl(std::make_unique<Impl>(owner, new FieldWidget(owner.impl().content))) {
     auto& w = WidgetAs<QLineEdit>(*this);
     w.setMaxLength(INT_MAX);
     ForwardEvent(w, &QLineEdit::textChanged, *this, &TextField::TextChange);
@@ -465,7 +558,7 @@ std::string TextField::Text() const {
 }
 
 void TextField::Text(const std::string& text) {
-    AsSetter([&] { WidgetAs<QLineEdit>(*this).setText(ToQString(text)); });
+    AsSetter([&] { WidgetAs<FieldWidget>(*this).SetProgramText(ToQString(text)); });
 }
 
 bool TextField::ReadOnly() const {
@@ -555,18 +648,7 @@ void Label::Apply(const PropertyValues& values) {
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         w.setText(shown);
     }
-    // A text that does not fit its box would be cut off: a one-line label grows to the right, a multi-line
-    // one downward, as far as its container allows. Its laid-out size stays what the layout says.
-    QWidget* container = w.parentWidget();
-    if (!w.wordWrap()) {
-        const int needed = w.fontMetrics().horizontalAdvance(w.text()) + 2;
-        const int room = container ? container->width() - w.x() - 1 : needed;
-        if (needed > w.width()) w.resize(std::max(w.width(), std::min(needed, room)), w.height());
-    } else {
-        const int needed = w.heightForWidth(w.width());
-        const int room = container ? container->height() - w.y() - 1 : needed;
-        if (needed > w.height()) w.resize(w.width(), std::max(w.height(), std::min(needed, room)));
-    }
+    w.GrowToText();
 }
 
 // ---------------------------------------------------------------------------------------------------------
