@@ -10,7 +10,7 @@
 
 namespace {
 
-class Pointer : public MainWindow {
+class Pointer : public MainWindowFixture {
   protected:
     // Presses and releases that come through the window system, as a user's do: a release that reaches a
     // blocked window is dropped there.

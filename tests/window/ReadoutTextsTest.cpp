@@ -18,7 +18,7 @@ namespace {
 constexpr double kReadablePixels = 10;
 constexpr int kReadableStretch = 75;
 
-class ReadoutTexts : public MainWindow {
+class ReadoutTexts : public MainWindowFixture {
   protected:
     std::vector<gui::TextField*> EventReadouts() const {
         return {&window->EditField10(), &window->EditField11(), &window->EditField12(),
