@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "gui/Numbers.h"
+#include "gui/internal/TextFitting.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
@@ -122,13 +123,37 @@ class Soak : public MainWindowFixture {
     }
 
     // What the window says, against the rules that make it: the first disagreement, or nothing.
+    // Every field the program writes shows its text from the start, as drawn: the whole text, or its
+    // beginning (at least the sign or first digit and the next character) followed by the mark that it goes
+    // on.
+    std::string VisibilityDisagreement() const {
+        gui::TextField* fields[] = {&window->EditField2(),  &window->EditField6(),  &window->EditField7(),
+                                    &window->EditField8(),  &window->EditField9(),  &window->EditField10(),
+                                    &window->EditField11(), &window->EditField12(), &window->EditField13(),
+                                    &window->EditField14()};
+        static const std::string kMark = "\u2026";
+        for (gui::TextField* field : fields) {
+            const std::string text = field->Text();
+            const gui::ShownText shown = gui::Shown(*field);
+            if (shown.text == text && shown.whole) continue;
+            const bool marked =
+                shown.text.size() > kMark.size() &&
+                shown.text.compare(shown.text.size() - kMark.size(), kMark.size(), kMark) == 0;
+            const std::string beginning =
+                marked ? shown.text.substr(0, shown.text.size() - kMark.size()) : "";
+            if (!marked || beginning.size() < 2 || text.compare(0, beginning.size(), beginning) != 0) {
+                return field->Name() + " holds \"" + text + "\" but shows \"" + shown.text + "\"";
+            }
+        }
+        return {};
+    }
+
     std::string Disagreement() const {
-        for (const std::string& found : {SpeedDisagreement(), TimeReadoutDisagreement(),
-                                         EventReadoutDisagreement(), NanOrInfDisagreement()}) {
+        for (const std::string& found :
+             {SpeedDisagreement(), TimeReadoutDisagreement(), EventReadoutDisagreement(),
+              NanOrInfDisagreement(), VisibilityDisagreement()}) {
             if (!found.empty()) return found;
         }
-        // How the readouts are shown (each one's beginning in view) is checked apart from what they say,
-        // after these.
         return {};
     }
 };
