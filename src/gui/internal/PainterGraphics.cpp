@@ -19,43 +19,86 @@ double ToDouble(std::int64_t v) {
     return static_cast<double>(v);
 }
 
+double PenWidth(std::int64_t size) {
+    return static_cast<double>(std::clamp<std::int64_t>(size, 1, 1000));
+}
+
 }  // namespace
 
 QColor ToQColor(Color color) {
     return QColor(color.red, color.green, color.blue);
 }
 
-PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds)
-    : painter_(painter), bounds_(bounds) {
+const QStaticText& PaintCache::Text(const QFont& font, const QString& text) {
+    const QString key = font.key() + QChar(u'\n') + text;
+    auto found = texts_.find(key);
+    if (found == texts_.end()) {
+        QStaticText shaped(text);
+        shaped.setTextFormat(Qt::PlainText);
+        shaped.setPerformanceHint(QStaticText::AggressiveCaching);
+        shaped.prepare(QTransform(), font);
+        found = texts_.emplace(key, TextEntry{shaped}).first;
+    }
+    found->second.used = true;
+    return found->second.text;
+}
+
+const QImage& PaintCache::Background(const std::vector<AreaCall>& calls, const QSize& size) {
+    if (calls == backgroundCalls_ && background_.size() == size) return background_;
+    backgroundCalls_ = calls;
+    // A paint that begins by filling the whole surface needs no transparency.
+    const AreaCall& first = calls.front();
+    const bool opaque = first.kind == AreaCall::Kind::Fill && first.x <= 0 && first.y <= 0 &&
+                        first.x + first.width >= size.width() && first.y + first.height >= size.height();
+    background_ = QImage(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    background_.fill(Qt::transparent);
+    QPainter painter(&background_);
+    PainterGraphics g(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    for (const AreaCall& call : calls) {
+        g.DrawingColor(call.color);
+        g.PenSize(call.penSize);
+        if (call.kind == AreaCall::Kind::Fill) {
+            g.FillRect(call.x, call.y, call.width, call.height);
+        } else {
+            g.DrawOval(call.x, call.y, call.width, call.height);
+        }
+    }
+    return background_;
+}
+
+void PaintCache::EndPaint() {
+    std::erase_if(texts_, [](const auto& entry) { return !entry.second.used; });
+    for (auto& [key, entry] : texts_) entry.used = false;
+}
+
+PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintCache* cache)
+    : painter_(painter), bounds_(bounds), cache_(cache) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setBrush(Qt::NoBrush);
     ApplyPen();
     ApplyFont();
+    // The kept background is a picture in device pixels: only a surface that maps them one to one uses it.
+    inBackground_ = cache_ && painter_.transform().isIdentity() && painter_.device() &&
+                    painter_.device()->devicePixelRatioF() == 1 && bounds_.topLeft() == QPointF(0, 0) &&
+                    bounds_ == QRectF(bounds_.toRect());
 }
 
-void PainterGraphics::DrawingColor(Color color) {
-    Graphics::DrawingColor(color);
-    ApplyPen();
+PainterGraphics::~PainterGraphics() {
+    EndBackground();
+    if (cache_) cache_->EndPaint();
 }
 
-void PainterGraphics::PenSize(std::int64_t size) {
-    Graphics::PenSize(size);
-    ApplyPen();
-}
-
-void PainterGraphics::FontName(const std::string& name) {
-    Graphics::FontName(name);
-    ApplyFont();
-}
-
-void PainterGraphics::FontSize(double size) {
-    Graphics::FontSize(size);
-    ApplyFont();
+void PainterGraphics::SettingChanged(Setting setting) {
+    if (setting == Setting::FontName || setting == Setting::FontSize) {
+        ApplyFont();
+    } else {
+        ApplyPen();
+    }
 }
 
 void PainterGraphics::ApplyPen() {
-    const double width = static_cast<double>(std::clamp<std::int64_t>(PenSize(), 1, 1000));
+    const double width = PenWidth(PenSize());
     QPen pen(ToQColor(DrawingColor()), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     painter_.setPen(pen);
     const double margin = kClipMargin + width;
@@ -66,21 +109,26 @@ void PainterGraphics::ApplyPen() {
 void PainterGraphics::ApplyFont() {
     QFont font = QGuiApplication::font();
     if (FontName() != "System" && !FontName().empty()) font.setFamily(QString::fromStdString(FontName()));
-    // Sizes are points at the screen's 96 pixels per inch, so a text has the same size in diagram pixels
-    // on every surface, a scaled printer page included.
+    // A size is the font's height in pixels of the surface, on every surface alike: the diagram places its
+    // captions for "Arial" 10 about 10 pixels high.
     if (FontSize() > 0 && FontSize() < 10000) {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize() * 96.0 / 72.0))));
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize()))));
     }
     painter_.setFont(font);
 }
 
-double PainterGraphics::PenOffset() const {
-    return painter_.pen().widthF() / 2;
+void PainterGraphics::EndBackground() {
+    if (!inBackground_) return;
+    inBackground_ = false;
+    if (background_.empty()) return;
+    painter_.drawImage(QPointF(0, 0), cache_->Background(background_, bounds_.size().toSize()));
+    background_.clear();
 }
 
 void PainterGraphics::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
+    EndBackground();
     // A pen covers the pixels right of and below the given coordinates, as a whole-pixel surface expects.
-    const double o = PenOffset();
+    const double o = PenWidth(PenSize()) / 2;
     const auto clipped =
         ClipLine(LineF{ToDouble(x1) + o, ToDouble(y1) + o, ToDouble(x2) + o, ToDouble(y2) + o}, clip_);
     if (!clipped) return;
@@ -88,28 +136,33 @@ void PainterGraphics::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2
 }
 
 void PainterGraphics::DrawOval(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) {
-    const QRectF box(ToDouble(x), ToDouble(y), ToDouble(width), ToDouble(height));
-    if (width <= 0 || height <= 0 ||
-        !box.intersects(bounds_.adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin))) {
+    DrawArea(AreaCall{AreaCall::Kind::Oval, x, y, width, height, DrawingColor(), PenSize()});
+}
+
+void PainterGraphics::FillRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) {
+    DrawArea(AreaCall{AreaCall::Kind::Fill, x, y, width, height, DrawingColor(), PenSize()});
+}
+
+void PainterGraphics::DrawArea(const AreaCall& call) {
+    const QRectF near = bounds_.adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin);
+    const QRectF box(ToDouble(call.x), ToDouble(call.y), ToDouble(call.width), ToDouble(call.height));
+    if (call.width <= 0 || call.height <= 0 || !box.intersects(near)) return;
+    if (inBackground_) {
+        background_.push_back(call);
+        return;
+    }
+    if (call.kind == AreaCall::Kind::Fill) {
+        painter_.fillRect(box.intersected(near), ToQColor(call.color));
         return;
     }
     // Ellipses far larger than the surface are drawn pixels off and slowly; none of the diagram's are.
     if (box.width() > 1e6 || box.height() > 1e6) return;
-    const double o = PenOffset();
+    const double o = PenWidth(call.penSize) / 2;
     painter_.drawEllipse(box.adjusted(o, o, -o, -o));
 }
 
-void PainterGraphics::FillRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) {
-    if (width <= 0 || height <= 0) return;
-    const QRectF box =
-        QRectF(ToDouble(x), ToDouble(y), ToDouble(width), ToDouble(height))
-            .intersected(bounds_.adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin));
-    if (box.isEmpty()) return;
-    painter_.fillRect(box, ToQColor(DrawingColor()));
-}
-
-void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::int64_t y,
-                                 std::int64_t wrapWidth, bool condense) {
+void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::int64_t y) {
+    EndBackground();
     const double px = ToDouble(x);
     const double py = ToDouble(y);
     if (px < bounds_.left() - kTextReach || px > bounds_.right() + kTextReach ||
@@ -117,18 +170,13 @@ void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::i
         return;
     }
     const QString qtext = QString::fromStdString(text);
-    if (wrapWidth <= 0 || wrapWidth > static_cast<std::int64_t>(kTextReach)) {
+    if (!cache_) {
         painter_.drawText(QPointF(px, py), qtext);
         return;
     }
-    const QFontMetricsF metrics(painter_.font());
-    const double width = ToDouble(wrapWidth);
-    if (condense) {
-        painter_.drawText(QPointF(px, py), metrics.elidedText(qtext, Qt::ElideRight, width));
-        return;
-    }
-    const QRectF area(px, py - metrics.ascent(), width, kTextReach);
-    painter_.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, qtext);
+    // A kept text is placed by its top left: its baseline lies one ascent below.
+    const QStaticText& shaped = cache_->Text(painter_.font(), qtext);
+    painter_.drawStaticText(QPointF(px, py - QFontMetricsF(painter_.font()).ascent()), shaped);
 }
 
 }  // namespace gui
