@@ -93,6 +93,45 @@ TEST(PainterGraphics, WholePixelsRightOfAndBelowTheCoordinates) {
     }
 }
 
+// A picture drawn one to one fills level and upright lines as the rectangles their pens cover; shifted by a
+// whole number of pixels, the painter strokes them instead. Both must set the same pixels.
+TEST(PainterGraphics, LevelAndUprightLinesSetThePixelsTheirPenStrokes) {
+    const auto draw = [](QPainter& painter) {
+        PainterGraphics g(painter, QRectF(0, 0, 60, 60));
+        g.DrawingColor(kBlack);
+        for (const std::int64_t pen : {1, 2, 3}) {
+            g.PenSize(pen);
+            const std::int64_t at = 10 * pen;
+            g.DrawLine(5, at, 30, at);
+            g.DrawLine(30, at + 4, 5, at + 4);
+            g.DrawLine(35 + pen * 5, 5, 35 + pen * 5, 30);
+            g.DrawLine(37 + pen * 5, 30, 37 + pen * 5, 5);
+            g.DrawLine(-1000000000000, 50 + pen, 1000000000000, 50 + pen);
+        }
+    };
+    QImage filled(60, 60, QImage::Format_RGB32), stroked(70, 70, QImage::Format_RGB32);
+    filled.fill(Qt::white);
+    stroked.fill(Qt::white);
+    {
+        QPainter painter(&filled);
+        draw(painter);
+    }
+    {
+        QPainter painter(&stroked);
+        painter.translate(10, 10);
+        draw(painter);
+    }
+    int differing = 0, ink = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            differing += filled.pixel(x, y) != stroked.pixel(x + 10, y + 10) ? 1 : 0;
+            ink += qGray(filled.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(ink, 300);
+}
+
 TEST(PainterGraphics, OvalInscribedInItsBox) {
     ImageSurface image(100, 100);
     image.Paint([](Graphics& g) {

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -29,8 +30,8 @@ QColor ToQColor(Color color) {
     return QColor(color.red, color.green, color.blue);
 }
 
-const QStaticText& PaintCache::Text(const QFont& font, const QString& text) {
-    const QString key = font.key() + QChar(u'\n') + text;
+const QStaticText& PaintCache::Text(const QFont& font, const QString& fontKey, const QString& text) {
+    const QString key = fontKey + QChar(u'\n') + text;
     auto found = texts_.find(key);
     if (found == texts_.end()) {
         QStaticText shaped(text);
@@ -72,16 +73,20 @@ void PaintCache::EndPaint() {
 }
 
 PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintCache* cache)
-    : painter_(painter), bounds_(bounds), cache_(cache) {
+    : painter_(painter),
+      bounds_(bounds),
+      cache_(cache),
+      wholePixels_(painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::Raster &&
+                   painter_.transform().isIdentity() && painter_.device() &&
+                   painter_.device()->devicePixelRatioF() == 1 && bounds_.topLeft() == QPointF(0, 0) &&
+                   bounds_ == QRectF(bounds_.toRect())) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setBrush(Qt::NoBrush);
     ApplyPen();
     ApplyFont();
     // The kept background is a picture in device pixels: only a surface that maps them one to one uses it.
-    inBackground_ = cache_ && painter_.transform().isIdentity() && painter_.device() &&
-                    painter_.device()->devicePixelRatioF() == 1 && bounds_.topLeft() == QPointF(0, 0) &&
-                    bounds_ == QRectF(bounds_.toRect());
+    inBackground_ = cache_ && wholePixels_;
 }
 
 PainterGraphics::~PainterGraphics() {
@@ -115,6 +120,10 @@ void PainterGraphics::ApplyFont() {
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize()))));
     }
     painter_.setFont(font);
+    if (cache_) {
+        fontKey_ = QString::fromStdString(FontName()) + QChar(u'/') + QString::number(font.pixelSize());
+        fontAscent_ = QFontMetricsF(font).ascent();
+    }
 }
 
 void PainterGraphics::EndBackground() {
@@ -128,7 +137,19 @@ void PainterGraphics::EndBackground() {
 void PainterGraphics::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
     EndBackground();
     // A pen covers the pixels right of and below the given coordinates, as a whole-pixel surface expects.
-    const double o = PenWidth(PenSize()) / 2;
+    const double width = PenWidth(PenSize());
+    // In whole device pixels a level or upright line is the rectangle its square-capped pen covers, and
+    // filling that is far cheaper than stroking it; it sets the very same pixels.
+    if (wholePixels_ && (x1 == x2) != (y1 == y2)) {
+        const QRectF covered(ToDouble(std::min(x1, x2)), ToDouble(std::min(y1, y2)),
+                             ToDouble(std::max(x1, x2)) - ToDouble(std::min(x1, x2)) + width,
+                             ToDouble(std::max(y1, y2)) - ToDouble(std::min(y1, y2)) + width);
+        const QRectF visible =
+            covered.intersected(QRectF(QPointF(clip_.left, clip_.top), QPointF(clip_.right, clip_.bottom)));
+        if (!visible.isEmpty()) painter_.fillRect(visible, painter_.pen().color());
+        return;
+    }
+    const double o = width / 2;
     const auto clipped =
         ClipLine(LineF{ToDouble(x1) + o, ToDouble(y1) + o, ToDouble(x2) + o, ToDouble(y2) + o}, clip_);
     if (!clipped) return;
@@ -175,8 +196,7 @@ void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::i
         return;
     }
     // A kept text is placed by its top left: its baseline lies one ascent below.
-    const QStaticText& shaped = cache_->Text(painter_.font(), qtext);
-    painter_.drawStaticText(QPointF(px, py - QFontMetricsF(painter_.font()).ascent()), shaped);
+    painter_.drawStaticText(QPointF(px, py - fontAscent_), cache_->Text(painter_.font(), fontKey_, qtext));
 }
 
 }  // namespace gui

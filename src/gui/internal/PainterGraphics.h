@@ -32,7 +32,8 @@ struct AreaCall {
 // keyed by those very calls and their settings. An entry that the last paint did not use is dropped.
 class PaintCache {
   public:
-    const QStaticText& Text(const QFont& font, const QString& text);
+    // `fontKey` names the font the text is shaped with.
+    const QStaticText& Text(const QFont& font, const QString& fontKey, const QString& text);
 
     // The picture of `calls` on a surface of `size`, drawn afresh when the calls differ from the kept one's.
     const QImage& Background(const std::vector<AreaCall>& calls, const QSize& size);
@@ -80,6 +81,10 @@ class PainterGraphics : public Graphics {
     QRectF bounds_;
     ClipBox clip_{};
     PaintCache* cache_;
+    // A raster surface in device pixels one to one, as a canvas on the screen and a picture usually are.
+    bool wholePixels_;
+    QString fontKey_;
+    double fontAscent_ = 0;
     // While the paint has drawn nothing but fills and outlines, they wait here to come from the cache.
     bool inBackground_;
     std::vector<AreaCall> background_;
