@@ -121,7 +121,7 @@ void PainterGraphics::ApplyFont() {
     }
     painter_.setFont(font);
     if (cache_) {
-        fontKey_ = QString::fromStdString(FontName()) + QChar(u'/') + QString::number(font.pixelSize());
+        fontKey_ = font.key();
         fontAscent_ = QFontMetricsF(font).ascent();
     }
 }
@@ -191,7 +191,8 @@ void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::i
         return;
     }
     const QString qtext = QString::fromStdString(text);
-    if (!cache_) {
+    // Kept shaping is drawn only where it is known to set the same pixels: in whole device pixels.
+    if (!cache_ || !wholePixels_) {
         painter_.drawText(QPointF(px, py), qtext);
         return;
     }
