@@ -132,6 +132,43 @@ TEST(PainterGraphics, LevelAndUprightLinesSetThePixelsTheirPenStrokes) {
     EXPECT_GT(ink, 300);
 }
 
+// A canvas keeps the fills and outlines its paints begin with as one picture. Over what lay on the surface
+// before, a paint with the kept picture sets the same pixels as a paint from scratch, also when the calls
+// change from one paint to the next and when they leave part of the surface uncovered.
+TEST(PainterGraphics, AKeptBackgroundSetsThePixelsOfAFreshOne) {
+    const auto draw = [](Graphics& g, std::int64_t shift) {
+        g.DrawingColor(RGB(255, 255, 0));
+        g.FillRect(10, 10, 30, 20);
+        g.DrawingColor(RGB(220, 220, 220));
+        for (std::int64_t k = 1; k <= 4; ++k) g.DrawOval(30 + shift - 8 * k, 30 - 8 * k, 16 * k, 16 * k);
+        g.DrawingColor(kBlack);
+        g.DrawLine(0, 5, 50, 45);
+        g.FontName("Arial");
+        g.FontSize(10);
+        g.DrawString("Time", 5, 50);
+    };
+    const auto backdrop = [] {
+        QImage image(64, 64, QImage::Format_RGB32);
+        image.fill(QColor(0, 0, 200));
+        return image;
+    };
+    PaintCache cache;
+    for (const std::int64_t shift : {0, 0, 3, 3, 0}) {
+        QImage kept = backdrop(), fresh = backdrop();
+        {
+            QPainter painter(&kept);
+            PainterGraphics g(painter, QRectF(0, 0, 64, 64), &cache);
+            draw(g, shift);
+        }
+        {
+            QPainter painter(&fresh);
+            PainterGraphics g(painter, QRectF(0, 0, 64, 64));
+            draw(g, shift);
+        }
+        EXPECT_EQ(kept, fresh) << "circles shifted by " << shift;
+    }
+}
+
 TEST(PainterGraphics, OvalInscribedInItsBox) {
     ImageSurface image(100, 100);
     image.Paint([](Graphics& g) {

@@ -49,8 +49,10 @@ const QImage& PaintCache::Background(const std::vector<AreaCall>& calls, const Q
     backgroundCalls_ = calls;
     // A paint that begins by filling the whole surface needs no transparency.
     const AreaCall& first = calls.front();
-    const bool opaque = first.kind == AreaCall::Kind::Fill && first.x <= 0 && first.y <= 0 &&
-                        first.x + first.width >= size.width() && first.y + first.height >= size.height();
+    const bool opaque =
+        first.kind == AreaCall::Kind::Fill &&
+        QRectF(ToDouble(first.x), ToDouble(first.y), ToDouble(first.width), ToDouble(first.height))
+            .contains(QRectF(QPointF(0, 0), QSizeF(size)));
     background_ = QImage(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     background_.fill(Qt::transparent);
     QPainter painter(&background_);
