@@ -24,6 +24,11 @@ double PenWidth(std::int64_t size) {
     return static_cast<double>(std::clamp<std::int64_t>(size, 1, 1000));
 }
 
+QPen PenFor(Color color, std::int64_t size) {
+    return QPen(QColor(color.red, color.green, color.blue), PenWidth(size), Qt::SolidLine, Qt::SquareCap,
+                Qt::MiterJoin);
+}
+
 }  // namespace
 
 QColor ToQColor(Color color) {
@@ -44,9 +49,14 @@ const QStaticText& PaintCache::Text(const QFont& font, const QString& fontKey, c
     return found->second.text;
 }
 
-const QImage& PaintCache::Background(const std::vector<AreaCall>& calls, const QSize& size) {
-    if (calls == backgroundCalls_ && background_.size() == size) return background_;
-    backgroundCalls_ = calls;
+const QImage* PaintCache::Background(const std::vector<AreaCall>& calls, const QSize& size) {
+    if (calls != backgroundCalls_ || backgroundSize_ != size) {
+        backgroundCalls_ = calls;
+        backgroundSize_ = size;
+        background_ = QImage();
+        return nullptr;
+    }
+    if (!background_.isNull()) return &background_;
     // A paint that begins by filling the whole surface needs no transparency.
     const AreaCall& first = calls.front();
     const bool opaque =
@@ -66,7 +76,7 @@ const QImage& PaintCache::Background(const std::vector<AreaCall>& calls, const Q
             g.DrawOval(call.x, call.y, call.width, call.height);
         }
     }
-    return background_;
+    return &background_;
 }
 
 void PaintCache::EndPaint() {
@@ -106,8 +116,7 @@ void PainterGraphics::SettingChanged(Setting setting) {
 
 void PainterGraphics::ApplyPen() {
     const double width = PenWidth(PenSize());
-    QPen pen(ToQColor(DrawingColor()), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    painter_.setPen(pen);
+    painter_.setPen(PenFor(DrawingColor(), PenSize()));
     const double margin = kClipMargin + width;
     clip_ = ClipBox{bounds_.left() - margin, bounds_.top() - margin, bounds_.right() + margin,
                     bounds_.bottom() + margin};
@@ -132,7 +141,15 @@ void PainterGraphics::EndBackground() {
     if (!inBackground_) return;
     inBackground_ = false;
     if (background_.empty()) return;
-    painter_.drawImage(QPointF(0, 0), cache_->Background(background_, bounds_.size().toSize()));
+    if (const QImage* picture = cache_->Background(background_, bounds_.size().toSize())) {
+        painter_.drawImage(QPointF(0, 0), *picture);
+    } else {
+        for (const AreaCall& call : background_) {
+            painter_.setPen(PenFor(call.color, call.penSize));
+            DrawArea(call);
+        }
+        ApplyPen();
+    }
     background_.clear();
 }
 

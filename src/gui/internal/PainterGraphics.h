@@ -35,8 +35,10 @@ class PaintCache {
     // `fontKey` names the font the text is shaped with.
     const QStaticText& Text(const QFont& font, const QString& fontKey, const QString& text);
 
-    // The picture of `calls` on a surface of `size`, drawn afresh when the calls differ from the kept one's.
-    const QImage& Background(const std::vector<AreaCall>& calls, const QSize& size);
+    // The picture of `calls` on a surface of `size`. It is drawn when a second paint in a row begins with the
+    // same calls, and kept until a paint begins with others; until then there is none, and the caller draws
+    // the calls itself: a picture pays for itself only when a paint reuses it.
+    const QImage* Background(const std::vector<AreaCall>& calls, const QSize& size);
 
     // Ends a paint: texts it did not draw are let go.
     void EndPaint();
@@ -50,6 +52,7 @@ class PaintCache {
     };
     std::unordered_map<QString, TextEntry> texts_;
     std::vector<AreaCall> backgroundCalls_;
+    QSize backgroundSize_;
     QImage background_;
 };
 
