@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QIconEngine>
 #include <QMessageBox>
+#include <QPainter>
 #include <iostream>
 
 #include "gui/Menu.h"
@@ -16,6 +18,42 @@
 namespace gui {
 
 namespace {
+
+// The application's icon from its resources, read only when a picture of it is first asked for: reading
+// the files up front sets up every image reader before the first paint, and an offscreen window never asks.
+class ResourceIconEngine final : public QIconEngine {
+  public:
+    explicit ResourceIconEngine(QList<int> sizes) : sizes_(std::move(sizes)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : sizes_) sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ResourceIconEngine(sizes_); }
+
+    static QString File(int size) { return QStringLiteral(":/icons/travik-%1.png").arg(size); }
+
+  private:
+    const QIcon& Icon() {
+        if (icon_.isNull()) {
+            for (const int size : sizes_) icon_.addFile(File(size), QSize(size, size));
+        }
+        return icon_;
+    }
+
+    QList<int> sizes_;
+    QIcon icon_;
+};
 
 struct RuntimeState {
     std::unique_ptr<QApplication> ownApplication;
@@ -73,12 +111,11 @@ void RuntimeInit(int argc, char** argv) {
     }
     QApplication::setQuitOnLastWindowClosed(false);
     // The application's icon, from its resources, at every size they hold.
-    QIcon icon;
+    QList<int> sizes;
     for (const int size : {16, 32, 48, 256}) {
-        const QString file = QStringLiteral(":/icons/travik-%1.png").arg(size);
-        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+        if (QFile::exists(ResourceIconEngine::File(size))) sizes.append(size);
     }
-    if (!icon.isNull()) QApplication::setWindowIcon(icon);
+    if (!sizes.isEmpty()) QApplication::setWindowIcon(QIcon(new ResourceIconEngine(sizes)));
     QGuiApplication::setDesktopFileName(QStringLiteral("travik-diagram"));
     Step("RuntimeInit");
 }

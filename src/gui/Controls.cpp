@@ -248,14 +248,18 @@ class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
     CanvasWidget(Canvas& control, QWidget* parent) : PointerForwarding(control, parent) {
         setMouseTracking(true);
         setFocusPolicy(Qt::NoFocus);
+        // The canvas paints every pixel itself, so Qt need not paint what lies under it first.
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
+        // Without a paint handler nothing else covers what the backdrop leaves.
+        if (!control_.Paint) painter.fillRect(rect(), palette().window());
         if (const auto& backdrop = control_.Backdrop())
             painter.drawImage(QPointF(0, 0), backdrop->impl().image);
-        PainterGraphics g(painter, QRectF(rect()));
+        PainterGraphics g(painter, QRectF(rect()), &cache_);
         std::vector<Rect> areas;
         for (const QRect& r : event->region()) areas.push_back(Rect{r.x(), r.y(), r.width(), r.height()});
         Raise([&] {
@@ -277,6 +281,9 @@ class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
             if (control_.MouseMove) control_.MouseMove(control_, x, y);
         });
     }
+
+  private:
+    PaintCache cache_;
 };
 
 class LabelWidget final : public PointerForwarding<QLabel, Label> {

@@ -17,15 +17,26 @@ class Graphics {
     // The outline of the ellipse inscribed in the box (x, y, width, height).
     virtual void DrawOval(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) = 0;
     virtual void FillRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) = 0;
-    // (x, y) is the start of the text's baseline. A wrap width above 0 breaks the text into lines of
-    // at most that width; condense then shortens a line that still does not fit.
-    virtual void DrawString(const std::string& text, std::int64_t x, std::int64_t y,
-                            std::int64_t wrapWidth = 0, bool condense = false) = 0;
+    // (x, y) is the start of the text's baseline.
+    virtual void DrawString(const std::string& text, std::int64_t x, std::int64_t y) = 0;
 
-    virtual void DrawingColor(Color color) { drawingColor_ = color; }
-    virtual void PenSize(std::int64_t size) { penSize_ = size; }
-    virtual void FontName(const std::string& name) { fontName_ = name; }
-    virtual void FontSize(double size) { fontSize_ = size; }
+    void DrawingColor(Color color) {
+        drawingColor_ = color;
+        SettingChanged(Setting::DrawingColor);
+    }
+    void PenSize(std::int64_t size) {
+        penSize_ = size;
+        SettingChanged(Setting::PenSize);
+    }
+    void FontName(const std::string& name) {
+        fontName_ = name;
+        SettingChanged(Setting::FontName);
+    }
+    // The font's size in the surface's pixels: the height of its em square.
+    void FontSize(double size) {
+        fontSize_ = size;
+        SettingChanged(Setting::FontSize);
+    }
 
     Color DrawingColor() const { return drawingColor_; }
     std::int64_t PenSize() const { return penSize_; }
@@ -33,7 +44,12 @@ class Graphics {
     double FontSize() const { return fontSize_; }
 
   protected:
+    enum class Setting { DrawingColor, PenSize, FontName, FontSize };
+
     Graphics() = default;
+    // Told after every setting call, with the new value already readable, so that a surface keeps its
+    // engine in step in one place.
+    virtual void SettingChanged(Setting) {}
 
   private:
     Color drawingColor_{};

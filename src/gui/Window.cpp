@@ -203,8 +203,11 @@ bool Window::RunMenuHandler(std::string_view itemName) {
 
 void Window::Refresh(bool) {
     if (hooks::refreshRequested) hooks::refreshRequested();
-    impl_->window->update();
-    for (QWidget* child : impl_->window->findChildren<QWidget*>()) child->update();
+    // What only a refresh can bring to the screen is what the canvases draw from the program's state: Qt
+    // repaints every other control whose own state changed.
+    for (const RectControl* control : impl_->registered) {
+        if (dynamic_cast<const Canvas*>(control) && control->impl().widget) control->impl().widget->update();
+    }
 }
 
 void Window::Show() {

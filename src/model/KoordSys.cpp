@@ -50,7 +50,7 @@ void KoordSys::Draw(gui::Graphics& g) {
             if (i == 0) continue;
             const std::int64_t y = Ny + PixelsPerUnit * i;
             g.DrawLine(Nx - kTickHalf, y, Nx + kTickHalf, y);
-            g.DrawString(Str(-i * y_val) + y_units + " ", Nx + 6, y, 0, false);
+            g.DrawString(Str(-i * y_val) + y_units + " ", Nx + 6, y);
         }
     }
     {
@@ -67,7 +67,7 @@ void KoordSys::Draw(gui::Graphics& g) {
             if (tT != 0) y = CaptionHeight(Ny, false, static_cast<double>(Nx) / tT).value_or(8);
             if (y < 8) y = 8;
         }
-        g.DrawString("Time", x, y, 0, false);
+        g.DrawString("Time", x, y);
     }
 
     const double r = sinPhiSpace;
@@ -84,7 +84,7 @@ void KoordSys::Draw(gui::Graphics& g) {
             if (j == 0) continue;
             const std::int64_t x = Nx + PixelsPerUnit * j;
             g.DrawLine(x, Ny - kTickHalf, x, Ny + kTickHalf);
-            g.DrawString(Str(j * x_Val) + x_units + " ", x, Ny + 14, 0, false);
+            g.DrawString(Str(j * x_Val) + x_units + " ", x, Ny + 14);
         }
     }
     {
@@ -100,6 +100,6 @@ void KoordSys::Draw(gui::Graphics& g) {
             x = Nx - Round(static_cast<double>(Ny) / tS);
             if (x > gw - 30) x = gw - 30;
         }
-        g.DrawString("Space", x, y, 0, false);
+        g.DrawString("Space", x, y);
     }
 }

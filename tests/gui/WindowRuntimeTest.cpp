@@ -133,13 +133,31 @@ TEST_F(WindowRuntime, SetterRaisesItsEventInsideOnlyOnChangeAndHandsErrorsBack) 
 
 TEST_F(WindowRuntime, RefreshPaintsLaterNeverInsideTheCall) {
     const auto w = Build();
+    struct PaintCounter final : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+        int paints = 0;
+    } buttonPaints;
+    gui::WidgetOf(w->Button())->installEventFilter(&buttonPaints);
     QApplication::processEvents();
     const int before = w->paints;
+    buttonPaints.paints = 0;
+
     w->Refresh(true);
     w->Canvas().Refresh(true);
-    EXPECT_EQ(w->paints, before);
-    gui::WidgetOf(w->Canvas())->repaint();
-    EXPECT_GT(w->paints, before);
+    EXPECT_EQ(w->paints, before) << "nothing is painted inside the calls";
+    QApplication::processEvents();
+    EXPECT_EQ(w->paints, before + 1) << "the two requests are met by one paint once the loop settles";
+
+    w->Refresh(true);
+    QApplication::processEvents();
+    EXPECT_EQ(w->paints, before + 2) << "a window's refresh repaints its canvas";
+    w->Canvas().Refresh(true);
+    QApplication::processEvents();
+    EXPECT_EQ(w->paints, before + 3) << "and so does the canvas's own";
+    EXPECT_EQ(buttonPaints.paints, 0) << "a control whose state did not change is not repainted";
 }
 
 TEST_F(WindowRuntime, ControlsAreFoundByNameOrNotAtAll) {

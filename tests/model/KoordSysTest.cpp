@@ -118,7 +118,16 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionCase{"TinyTiltNearTheRightEdge", 1e-300, 610, 400, true, "Time", "DrawString \"Time\" 606 8"},
         CaptionCase{"SpaceAxisLeavesByTheBottom", -0.6, 300, 400, false, "Space",
                     "DrawString \"Space\" 504 552"},
-        CaptionCase{"SpaceAxisLeavesByTheTop", 0.6, 25, 400, false, "Space", "DrawString \"Space\" 558 8"}),
+        CaptionCase{"SpaceAxisLeavesByTheTop", 0.6, 25, 400, false, "Space", "DrawString \"Space\" 558 8"},
+        // Each row below is held by one clamp: without it the caption would stand at the value noted.
+        CaptionCase{"TimeAtTheRightEdgeHeldBelowTheTop", -0.6, 300, 410, true, "Time",
+                    "DrawString \"Time\" 606 8"},  // y -36
+        CaptionCase{"TimeAtTheLeftEdgeHeldBelowTheTop", 0.6, 297, 400, true, "Time",
+                    "DrawString \"Time\" 2 8"},  // y 6
+        CaptionCase{"SpaceOnTheBottomLineHeldFromTheRightEdge", -0.6, 410, 400, false, "Space",
+                    "DrawString \"Space\" 604 552"},  // x 614
+        CaptionCase{"SpaceOnTheTopLineHeldFromTheRightEdge", 0.6, 300, 240, false, "Space",
+                    "DrawString \"Space\" 606 8"}),  // x 620
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KoordSysDraw, SpeedsAtTheExtremesDrawBothFrames) {

@@ -22,22 +22,30 @@ class MainWindowFixture : public ::testing::Test {
     void SetUp() override {
         gui::internal::DestroyAllWindows();
         Globals::SetDefaults();
-        gui::hooks::refreshRequested = [this] { ++refreshes; };
         gui::hooks::unhandledError = [this](const std::string& text) { errors.push_back(text); };
         window = &Window1();
-        Settle();
-        refreshes = 0;
+        CanvasWidget()->installEventFilter(&canvasPaints_);
+        ForgetPaints();
     }
 
     void TearDown() override {
         EXPECT_TRUE(errors.empty()) << "unhandled error: " << (errors.empty() ? "" : errors.front());
-        gui::hooks::refreshRequested = nullptr;
         gui::hooks::unhandledError = nullptr;
         gui::internal::DestroyAllWindows();
         Globals::SetDefaults();
     }
 
     static void Settle() { QApplication::processEvents(); }
+
+    // The paints the canvas received since the last ForgetPaints, once the event loop has settled.
+    int CanvasPaints() {
+        Settle();
+        return canvasPaints_.paints;
+    }
+    void ForgetPaints() {
+        Settle();
+        canvasPaints_.paints = 0;
+    }
 
     QWidget* Widget(const gui::RectControl& control) const { return gui::WidgetOf(control); }
     QWidget* CanvasWidget() const { return Widget(window->Canvas1()); }
@@ -71,6 +79,14 @@ class MainWindowFixture : public ::testing::Test {
     }
 
     class Window1* window = nullptr;
-    int refreshes = 0;
     std::vector<std::string> errors;
+
+  private:
+    struct PaintCounter final : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+        int paints = 0;
+    } canvasPaints_;
 };

@@ -26,31 +26,27 @@ void RecordingGraphics::FillRect(std::int64_t x, std::int64_t y, std::int64_t wi
     lines.push_back("FillRect" + Numbers({x, y, width, height}));
 }
 
-void RecordingGraphics::DrawString(const std::string& text, std::int64_t x, std::int64_t y,
-                                   std::int64_t wrapWidth, bool condense) {
-    std::string line = "DrawString \"" + text + "\"" + Numbers({x, y});
-    if (wrapWidth != 0 || condense) line += Numbers({wrapWidth}) + (condense ? " condense" : "");
-    lines.push_back(line);
+void RecordingGraphics::DrawString(const std::string& text, std::int64_t x, std::int64_t y) {
+    lines.push_back("DrawString \"" + text + "\"" + Numbers({x, y}));
 }
 
-void RecordingGraphics::DrawingColor(gui::Color color) {
-    Graphics::DrawingColor(color);
-    lines.push_back("DrawingColor" + Numbers({color.red, color.green, color.blue}));
-}
-
-void RecordingGraphics::PenSize(std::int64_t size) {
-    Graphics::PenSize(size);
-    lines.push_back("PenSize " + Str(size));
-}
-
-void RecordingGraphics::FontName(const std::string& name) {
-    Graphics::FontName(name);
-    lines.push_back("FontName " + name);
-}
-
-void RecordingGraphics::FontSize(double size) {
-    Graphics::FontSize(size);
-    lines.push_back("FontSize " + Str(size));
+void RecordingGraphics::SettingChanged(Setting setting) {
+    switch (setting) {
+        case Setting::DrawingColor: {
+            const gui::Color color = DrawingColor();
+            lines.push_back("DrawingColor" + Numbers({color.red, color.green, color.blue}));
+            break;
+        }
+        case Setting::PenSize:
+            lines.push_back("PenSize " + Str(PenSize()));
+            break;
+        case Setting::FontName:
+            lines.push_back("FontName " + FontName());
+            break;
+        case Setting::FontSize:
+            lines.push_back("FontSize " + Str(FontSize()));
+            break;
+    }
 }
 
 std::vector<std::string> LinesStartingWith(const std::vector<std::string>& lines, const std::string& prefix) {

@@ -11,19 +11,12 @@ class RecordingGraphics final : public gui::Graphics {
     void DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) override;
     void DrawOval(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) override;
     void FillRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) override;
-    void DrawString(const std::string& text, std::int64_t x, std::int64_t y, std::int64_t wrapWidth,
-                    bool condense) override;
-
-    using Graphics::DrawingColor;
-    using Graphics::FontName;
-    using Graphics::FontSize;
-    using Graphics::PenSize;
-    void DrawingColor(gui::Color color) override;
-    void PenSize(std::int64_t size) override;
-    void FontName(const std::string& name) override;
-    void FontSize(double size) override;
+    void DrawString(const std::string& text, std::int64_t x, std::int64_t y) override;
 
     std::vector<std::string> lines;
+
+  protected:
+    void SettingChanged(Setting setting) override;
 };
 
 // The recorded lines that start with `prefix`, in order.

@@ -25,7 +25,7 @@ TEST_F(CanvasInteraction, WorkedExampleWithBlackAsOurFrame) {
     EXPECT_TRUE(Globals::inProjectingMode);
     EXPECT_EQ(Globals::Mx, 228);
     EXPECT_EQ(Globals::My, 256);
-    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(CanvasPaints(), 1);
     const auto paint = NextPaint();
     EXPECT_EQ(Readouts(), (std::vector<std::string>{"25.00 ns", "1.50 m", "27.50 ns", "-3.75 m", "25.00 ns",
                                                     "1.50 m", "27.50 ns", "-3.75 m"}));
@@ -59,7 +59,7 @@ TEST_F(CanvasInteraction, PressesNearTheOriginDragItElsewhereMarkAnEvent) {
         Press(300 + c.dx, 400 + c.dy);
         EXPECT_EQ(Globals::inKoordDragMode, c.drags) << c.dx << "," << c.dy;
         EXPECT_EQ(Globals::inProjectingMode, !c.drags) << c.dx << "," << c.dy;
-        EXPECT_EQ(refreshes, c.drags ? 0 : 1) << "only a pressed event asks for a repaint";
+        EXPECT_EQ(CanvasPaints(), c.drags ? 0 : 1) << "only a pressed event asks for a repaint";
         Release(300 + c.dx, 400 + c.dy);
     }
 }
@@ -91,7 +91,7 @@ TEST_F(CanvasInteraction, OriginDragStaysStrictlyInsideTheBounds) {
         Drag(c.x, c.y);
         EXPECT_EQ(Globals::Nx, c.accepted ? c.x : 300) << c.x << "," << c.y;
         EXPECT_EQ(Globals::Ny, c.accepted ? c.y : 400) << c.x << "," << c.y;
-        EXPECT_EQ(refreshes, c.accepted ? 1 : 0);
+        EXPECT_EQ(CanvasPaints(), c.accepted ? 1 : 0);
         Release(c.x, c.y);
     }
 }
@@ -105,10 +105,10 @@ TEST_F(CanvasInteraction, FastDragPastAnEdgeLeavesTheLastAcceptedPoint) {
     Drag(-400, 1000);
     EXPECT_EQ(Globals::Nx, 100);
     EXPECT_EQ(Globals::Ny, 300);
-    refreshes = 0;
+    ForgetPaints();
     Release(-400, 1000);
     EXPECT_FALSE(Globals::inKoordDragMode);
-    EXPECT_EQ(refreshes, 0) << "the end of a drag asks for no repaint";
+    EXPECT_EQ(CanvasPaints(), 0) << "the end of a drag asks for no repaint";
 }
 
 TEST_F(CanvasInteraction, ProjectingModeIgnoresDragsAndReleaseRepaintsKeepingTheReadouts) {
@@ -116,15 +116,15 @@ TEST_F(CanvasInteraction, ProjectingModeIgnoresDragsAndReleaseRepaintsKeepingThe
     Press(228, 256);
     NextPaint();
     const auto readouts = Readouts();
-    refreshes = 0;
+    ForgetPaints();
     Drag(400, 100);
     EXPECT_EQ(Globals::Mx, 228);
     EXPECT_EQ(Globals::My, 256);
     EXPECT_EQ(Globals::Nx, 300);
-    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(CanvasPaints(), 0);
     Release(400, 100);
     EXPECT_FALSE(Globals::inProjectingMode);
-    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(CanvasPaints(), 1);
     const auto afterRelease = NextPaint();
     EXPECT_EQ(afterRelease.back(), "DrawString \"Space\" 606 142") << "no projection lines after the release";
     EXPECT_EQ(Readouts(), readouts);

@@ -23,15 +23,15 @@ TEST_F(Handlers, SwitchingFramesMirrorsTheSpeed) {
     Click(window->RadioButton2());
     EXPECT_EQ(Globals::ourSystem, 1);
     ExpectSpeed(-0.6, 8, "-0.6");
-    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(CanvasPaints(), 1);
     Click(window->RadioButton2());
     EXPECT_EQ(Globals::ourSystem, 1);
     ExpectSpeed(-0.6, 8, "-0.6");
-    EXPECT_EQ(refreshes, 1) << "pressing the frame we already think with repaints nothing";
+    EXPECT_EQ(CanvasPaints(), 1) << "pressing the frame we already think with repaints nothing";
     Click(window->RadioButton1());
     EXPECT_EQ(Globals::ourSystem, 0);
     ExpectSpeed(0.6, 32, "0.6");
-    EXPECT_EQ(refreshes, 2);
+    EXPECT_EQ(CanvasPaints(), 2);
     EXPECT_TRUE(window->RadioButton1().Value());
 }
 
@@ -47,7 +47,7 @@ TEST_F(Handlers, TypedSpeeds) {
 TEST_F(Handlers, TypedTwoIsRefusedWithOneRepaint) {
     TypeOver("2");
     ExpectSpeed(0.6, 31, "0.6");
-    EXPECT_EQ(refreshes, 1) << "one repaint, from the nested run on the restored text";
+    EXPECT_EQ(CanvasPaints(), 1) << "one repaint, from the nested run on the restored text";
 }
 
 TEST_F(Handlers, PlusAndMinusOneAreRefused) {
@@ -71,10 +71,10 @@ TEST_F(Handlers, EveryChangeOfTheTextIsJudgedOnItsOwn) {
 TEST_F(Handlers, ARefusalAfterASpeedNearOneRestoresItExactly) {
     window->EditField2().Text("0.9999999999999999");
     ExpectSpeed(0.9999999999999999, 39, "0.9999999999999999");
-    refreshes = 0;
+    ForgetPaints();
     window->EditField2().Text("2");
     ExpectSpeed(0.9999999999999999, 39, "0.9999999999999999");
-    EXPECT_EQ(refreshes, 1) << "one repaint, from the nested run on the restored text";
+    EXPECT_EQ(CanvasPaints(), 1) << "one repaint, from the nested run on the restored text";
 }
 
 TEST_F(Handlers, SpeedSlider) {
@@ -103,11 +103,11 @@ TEST_F(Handlers, UnitsRewriteTheTimeReadout) {
         const char* readout;
     } cases[] = {{5, "1.00 us"}, {0, "10.00 ps"}, {9, "10.00 ms"}, {3, "10.00 ns"}};
     for (const auto& c : cases) {
-        refreshes = 0;
+        ForgetPaints();
         window->UnitSlider().Value(c.step);
         EXPECT_EQ(Globals::stUnits, c.step);
         EXPECT_EQ(window->EditField14().Text(), c.readout);
-        EXPECT_EQ(refreshes, 1);
+        EXPECT_EQ(CanvasPaints(), 1);
     }
     window->UnitSlider().Value(8);
     EXPECT_EQ(Globals::x_units, " km");
@@ -119,7 +119,7 @@ TEST_F(Handlers, BackAndAheadMoveTheTimeByOne) {
     EXPECT_EQ(Globals::theTime, 71);
     EXPECT_EQ(window->TimeSlider().Value(), 571);
     EXPECT_EQ(window->EditField14().Text(), "9.86 ns");
-    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(CanvasPaints(), 1);
     Click(window->PushButton2());
     Click(window->PushButton2());
     EXPECT_EQ(Globals::theTime, 73);
@@ -128,11 +128,11 @@ TEST_F(Handlers, BackAndAheadMoveTheTimeByOne) {
     window->TimeSlider().Value(0);
     EXPECT_EQ(Globals::theTime, -500);
     EXPECT_EQ(window->EditField14().Text(), "-69.44 ns");
-    refreshes = 0;
+    ForgetPaints();
     Click(window->PushButton1());
     EXPECT_EQ(window->TimeSlider().Value(), 0) << "held at the end of the range";
     EXPECT_EQ(Globals::theTime, -500);
-    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(CanvasPaints(), 0);
     window->TimeSlider().Value(1000);
     Click(window->PushButton2());
     EXPECT_EQ(Globals::theTime, 500);
@@ -143,16 +143,16 @@ TEST_F(Handlers, ObjectAndLightConeControlsRepaint) {
     for (gui::CheckBox* box :
          {&window->CheckBox1(), &window->CheckBox2(), &window->CheckBox3(), &window->CheckBox4(),
           &window->CheckBox5(), &window->CheckBox6(), &window->CheckBox7()}) {
-        refreshes = 0;
+        ForgetPaints();
         Click(*box);
         EXPECT_TRUE(box->Value());
-        EXPECT_EQ(refreshes, 1) << box->Name();
+        EXPECT_EQ(CanvasPaints(), 1) << box->Name();
     }
     for (gui::Slider* slider : {&window->BlackPosSlider(), &window->BlackLengthSlider(),
                                 &window->RedPosSlider(), &window->RedLengthSlider()}) {
-        refreshes = 0;
+        ForgetPaints();
         slider->Value(slider->Value() == 1 ? 0 : 1);
-        EXPECT_EQ(refreshes, 1) << slider->Name();
+        EXPECT_EQ(CanvasPaints(), 1) << slider->Name();
     }
     EXPECT_TRUE(ContainsInOrder(
         NextPaint(), {"DrawingColor 80 80 222", "DrawingColor 100 100 100", "DrawingColor 200 0 0"}));

@@ -37,7 +37,7 @@ TEST_F(InitialState, ControlsAndStateAgreeAndNoHandlerRan) {
     EXPECT_EQ(Globals::theTime, 72);
     EXPECT_EQ(Globals::stUnits, 3);
     EXPECT_EQ(Globals::ourSystem, 0);
-    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(CanvasPaints(), 0);
     // Open ran InitGlobals.
     EXPECT_EQ(Globals::gw, 636);
     EXPECT_EQ(Globals::gh, 553);

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -19,45 +20,103 @@ double ToDouble(std::int64_t v) {
     return static_cast<double>(v);
 }
 
+double PenWidth(std::int64_t size) {
+    return static_cast<double>(std::clamp<std::int64_t>(size, 1, 1000));
+}
+
+QPen PenFor(Color color, std::int64_t size) {
+    return QPen(QColor(color.red, color.green, color.blue), PenWidth(size), Qt::SolidLine, Qt::SquareCap,
+                Qt::MiterJoin);
+}
+
 }  // namespace
 
 QColor ToQColor(Color color) {
     return QColor(color.red, color.green, color.blue);
 }
 
-PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds)
-    : painter_(painter), bounds_(bounds) {
+const QStaticText& PaintCache::Text(const QFont& font, const QString& fontKey, const QString& text) {
+    const QString key = fontKey + QChar(u'\n') + text;
+    auto found = texts_.find(key);
+    if (found == texts_.end()) {
+        QStaticText shaped(text);
+        shaped.setTextFormat(Qt::PlainText);
+        shaped.setPerformanceHint(QStaticText::AggressiveCaching);
+        shaped.prepare(QTransform(), font);
+        found = texts_.emplace(key, TextEntry{shaped}).first;
+    }
+    found->second.used = true;
+    return found->second.text;
+}
+
+const QImage* PaintCache::Background(const std::vector<AreaCall>& calls, const QSize& size) {
+    if (calls != backgroundCalls_ || backgroundSize_ != size) {
+        backgroundCalls_ = calls;
+        backgroundSize_ = size;
+        background_ = QImage();
+        return nullptr;
+    }
+    if (!background_.isNull()) return &background_;
+    // A paint that begins by filling the whole surface needs no transparency.
+    const AreaCall& first = calls.front();
+    const bool opaque =
+        first.kind == AreaCall::Kind::Fill &&
+        QRectF(ToDouble(first.x), ToDouble(first.y), ToDouble(first.width), ToDouble(first.height))
+            .contains(QRectF(QPointF(0, 0), QSizeF(size)));
+    background_ = QImage(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    background_.fill(Qt::transparent);
+    QPainter painter(&background_);
+    PainterGraphics g(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    for (const AreaCall& call : calls) {
+        g.DrawingColor(call.color);
+        g.PenSize(call.penSize);
+        if (call.kind == AreaCall::Kind::Fill) {
+            g.FillRect(call.x, call.y, call.width, call.height);
+        } else {
+            g.DrawOval(call.x, call.y, call.width, call.height);
+        }
+    }
+    return &background_;
+}
+
+void PaintCache::EndPaint() {
+    std::erase_if(texts_, [](const auto& entry) { return !entry.second.used; });
+    for (auto& [key, entry] : texts_) entry.used = false;
+}
+
+PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintCache* cache)
+    : painter_(painter),
+      bounds_(bounds),
+      cache_(cache),
+      wholePixels_(painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::Raster &&
+                   painter_.transform().isIdentity() && painter_.device() &&
+                   painter_.device()->devicePixelRatioF() == 1 && bounds_.topLeft() == QPointF(0, 0) &&
+                   bounds_ == QRectF(bounds_.toRect())) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setBrush(Qt::NoBrush);
     ApplyPen();
     ApplyFont();
+    // The kept background is a picture in device pixels: only a surface that maps them one to one uses it.
+    inBackground_ = cache_ && wholePixels_;
 }
 
-void PainterGraphics::DrawingColor(Color color) {
-    Graphics::DrawingColor(color);
-    ApplyPen();
+PainterGraphics::~PainterGraphics() {
+    EndBackground();
+    if (cache_) cache_->EndPaint();
 }
 
-void PainterGraphics::PenSize(std::int64_t size) {
-    Graphics::PenSize(size);
-    ApplyPen();
-}
-
-void PainterGraphics::FontName(const std::string& name) {
-    Graphics::FontName(name);
-    ApplyFont();
-}
-
-void PainterGraphics::FontSize(double size) {
-    Graphics::FontSize(size);
-    ApplyFont();
+void PainterGraphics::SettingChanged(Setting setting) {
+    if (setting == Setting::FontName || setting == Setting::FontSize) {
+        ApplyFont();
+    } else {
+        ApplyPen();
+    }
 }
 
 void PainterGraphics::ApplyPen() {
-    const double width = static_cast<double>(std::clamp<std::int64_t>(PenSize(), 1, 1000));
-    QPen pen(ToQColor(DrawingColor()), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    painter_.setPen(pen);
+    const double width = PenWidth(PenSize());
+    painter_.setPen(PenFor(DrawingColor(), PenSize()));
     const double margin = kClipMargin + width;
     clip_ = ClipBox{bounds_.left() - margin, bounds_.top() - margin, bounds_.right() + margin,
                     bounds_.bottom() + margin};
@@ -66,21 +125,50 @@ void PainterGraphics::ApplyPen() {
 void PainterGraphics::ApplyFont() {
     QFont font = QGuiApplication::font();
     if (FontName() != "System" && !FontName().empty()) font.setFamily(QString::fromStdString(FontName()));
-    // Sizes are points at the screen's 96 pixels per inch, so a text has the same size in diagram pixels
-    // on every surface, a scaled printer page included.
+    // A size is the font's height in pixels of the surface, on every surface alike: the diagram places its
+    // captions for "Arial" 10 about 10 pixels high.
     if (FontSize() > 0 && FontSize() < 10000) {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize() * 96.0 / 72.0))));
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize()))));
     }
     painter_.setFont(font);
+    if (cache_) {
+        fontKey_ = font.key();
+        fontAscent_ = QFontMetricsF(font).ascent();
+    }
 }
 
-double PainterGraphics::PenOffset() const {
-    return painter_.pen().widthF() / 2;
+void PainterGraphics::EndBackground() {
+    if (!inBackground_) return;
+    inBackground_ = false;
+    if (background_.empty()) return;
+    if (const QImage* picture = cache_->Background(background_, bounds_.size().toSize())) {
+        painter_.drawImage(QPointF(0, 0), *picture);
+    } else {
+        for (const AreaCall& call : background_) {
+            painter_.setPen(PenFor(call.color, call.penSize));
+            DrawArea(call);
+        }
+        ApplyPen();
+    }
+    background_.clear();
 }
 
 void PainterGraphics::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
+    EndBackground();
     // A pen covers the pixels right of and below the given coordinates, as a whole-pixel surface expects.
-    const double o = PenOffset();
+    const double width = PenWidth(PenSize());
+    // In whole device pixels a level or upright line is the rectangle its square-capped pen covers, and
+    // filling that is far cheaper than stroking it; it sets the very same pixels.
+    if (wholePixels_ && (x1 == x2) != (y1 == y2)) {
+        const QRectF covered(ToDouble(std::min(x1, x2)), ToDouble(std::min(y1, y2)),
+                             ToDouble(std::max(x1, x2)) - ToDouble(std::min(x1, x2)) + width,
+                             ToDouble(std::max(y1, y2)) - ToDouble(std::min(y1, y2)) + width);
+        const QRectF visible =
+            covered.intersected(QRectF(QPointF(clip_.left, clip_.top), QPointF(clip_.right, clip_.bottom)));
+        if (!visible.isEmpty()) painter_.fillRect(visible, painter_.pen().color());
+        return;
+    }
+    const double o = width / 2;
     const auto clipped =
         ClipLine(LineF{ToDouble(x1) + o, ToDouble(y1) + o, ToDouble(x2) + o, ToDouble(y2) + o}, clip_);
     if (!clipped) return;
@@ -88,28 +176,33 @@ void PainterGraphics::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2
 }
 
 void PainterGraphics::DrawOval(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) {
-    const QRectF box(ToDouble(x), ToDouble(y), ToDouble(width), ToDouble(height));
-    if (width <= 0 || height <= 0 ||
-        !box.intersects(bounds_.adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin))) {
+    DrawArea(AreaCall{AreaCall::Kind::Oval, x, y, width, height, DrawingColor(), PenSize()});
+}
+
+void PainterGraphics::FillRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) {
+    DrawArea(AreaCall{AreaCall::Kind::Fill, x, y, width, height, DrawingColor(), PenSize()});
+}
+
+void PainterGraphics::DrawArea(const AreaCall& call) {
+    const QRectF near = bounds_.adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin);
+    const QRectF box(ToDouble(call.x), ToDouble(call.y), ToDouble(call.width), ToDouble(call.height));
+    if (call.width <= 0 || call.height <= 0 || !box.intersects(near)) return;
+    if (inBackground_) {
+        background_.push_back(call);
+        return;
+    }
+    if (call.kind == AreaCall::Kind::Fill) {
+        painter_.fillRect(box.intersected(near), ToQColor(call.color));
         return;
     }
     // Ellipses far larger than the surface are drawn pixels off and slowly; none of the diagram's are.
     if (box.width() > 1e6 || box.height() > 1e6) return;
-    const double o = PenOffset();
+    const double o = PenWidth(call.penSize) / 2;
     painter_.drawEllipse(box.adjusted(o, o, -o, -o));
 }
 
-void PainterGraphics::FillRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) {
-    if (width <= 0 || height <= 0) return;
-    const QRectF box =
-        QRectF(ToDouble(x), ToDouble(y), ToDouble(width), ToDouble(height))
-            .intersected(bounds_.adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin));
-    if (box.isEmpty()) return;
-    painter_.fillRect(box, ToQColor(DrawingColor()));
-}
-
-void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::int64_t y,
-                                 std::int64_t wrapWidth, bool condense) {
+void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::int64_t y) {
+    EndBackground();
     const double px = ToDouble(x);
     const double py = ToDouble(y);
     if (px < bounds_.left() - kTextReach || px > bounds_.right() + kTextReach ||
@@ -117,18 +210,13 @@ void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::i
         return;
     }
     const QString qtext = QString::fromStdString(text);
-    if (wrapWidth <= 0 || wrapWidth > static_cast<std::int64_t>(kTextReach)) {
+    // Kept shaping is drawn only where it is known to set the same pixels: in whole device pixels.
+    if (!cache_ || !wholePixels_) {
         painter_.drawText(QPointF(px, py), qtext);
         return;
     }
-    const QFontMetricsF metrics(painter_.font());
-    const double width = ToDouble(wrapWidth);
-    if (condense) {
-        painter_.drawText(QPointF(px, py), metrics.elidedText(qtext, Qt::ElideRight, width));
-        return;
-    }
-    const QRectF area(px, py - metrics.ascent(), width, kTextReach);
-    painter_.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, qtext);
+    // A kept text is placed by its top left: its baseline lies one ascent below.
+    painter_.drawStaticText(QPointF(px, py - fontAscent_), cache_->Text(painter_.font(), fontKey_, qtext));
 }
 
 }  // namespace gui
