@@ -21,6 +21,7 @@
 #include "gui/TestHooks.h"
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Events.h"
+#include "gui/internal/ImplAccess.h"
 #include "gui/internal/PainterGraphics.h"
 #include "gui/internal/PictureImpl.h"
 #include "gui/internal/TextFitting.h"
@@ -258,7 +259,7 @@ class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
         // Without a paint handler nothing else covers what the backdrop leaves.
         if (!control_.Paint) painter.fillRect(rect(), palette().window());
         if (const auto& backdrop = control_.Backdrop())
-            painter.drawImage(QPointF(0, 0), backdrop->impl().image);
+            painter.drawImage(QPointF(0, 0), internal::ImplOf(*backdrop).image);
         PainterGraphics g(painter, QRectF(rect()), &cache_);
         std::vector<Rect> areas;
         for (const QRect& r : event->region()) areas.push_back(Rect{r.x(), r.y(), r.width(), r.height()});
@@ -335,7 +336,7 @@ class LabelWidget final : public PointerForwarding<QLabel, Label> {
 
 template <class W>
 W& WidgetAs(const RectControl& control) {
-    return static_cast<W&>(*control.impl().widget);
+    return static_cast<W&>(*internal::ImplOf(control).widget);
 }
 
 struct CanvasImpl final : RectControl::Impl {
@@ -353,12 +354,12 @@ struct LabelImpl final : RectControl::Impl {
 // ---------------------------------------------------------------------------------------------------------
 
 QWidget* WidgetOf(const RectControl& control) {
-    return control.impl().widget;
+    return internal::ImplOf(control).widget;
 }
 
 QWidget* ContainerWidget(const RectControl& control) {
-    if (const RectControl* parent = control.Parent()) return parent->impl().widget;
-    return control.OwnerWindow().impl().content;
+    if (const RectControl* parent = control.Parent()) return internal::ImplOf(*parent).widget;
+    return internal::ImplOf(control.OwnerWindow()).content;
 }
 
 QCursor ToQCursor(MouseCursor cursor) {
@@ -453,7 +454,7 @@ void SetProperties(RectControl& control, std::string_view list) {
 // ---------------------------------------------------------------------------------------------------------
 
 Rectangle::Rectangle(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new RectangleWidget(owner.impl().content))) {}
+    : RectControl(std::make_unique<Impl>(owner, new RectangleWidget(internal::ImplOf(owner).content))) {}
 
 const PropertyTable& Rectangle::Properties() const {
     static const PropertyTable table(CommonProperties(false), {{"BorderThickness", T::Double},
@@ -476,7 +477,7 @@ void Rectangle::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 Canvas::Canvas(Window& owner) : RectControl(std::make_unique<CanvasImpl>(owner, nullptr)) {
-    impl().widget = new CanvasWidget(*this, owner.impl().content);
+    impl().widget = new CanvasWidget(*this, internal::ImplOf(owner).content);
 }
 
 void Canvas::Backdrop(std::shared_ptr<Picture> picture) {
@@ -505,7 +506,7 @@ void Canvas::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 GroupBox::GroupBox(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new QGroupBox(owner.impl().content))) {}
+    : RectControl(std::make_unique<Impl>(owner, new QGroupBox(internal::ImplOf(owner).content))) {}
 
 std::string GroupBox::Caption() const {
     return WidgetAs<QGroupBox>(*this).title().toStdString();
@@ -526,7 +527,7 @@ void GroupBox::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 RadioButton::RadioButton(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new QRadioButton(owner.impl().content))) {
+    : RectControl(std::make_unique<Impl>(owner, new QRadioButton(internal::ImplOf(owner).content))) {
     auto& w = WidgetAs<QRadioButton>(*this);
     ForwardEvent(w, &QRadioButton::clicked, *this, &RadioButton::Action);
 }
@@ -554,7 +555,7 @@ void RadioButton::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 TextField::TextField(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new FieldWidget(owner.impl().content))) {
+    : RectControl(std::make_unique<Impl>(owner, new FieldWidget(internal::ImplOf(owner).content))) {
     auto& w = WidgetAs<QLineEdit>(*this);
     w.setMaxLength(INT_MAX);
     ForwardEvent(w, &QLineEdit::textChanged, *this, &TextField::TextChange);
@@ -615,7 +616,7 @@ void TextField::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 Label::Label(Window& owner) : RectControl(std::make_unique<LabelImpl>(owner, nullptr)) {
-    impl().widget = new LabelWidget(*this, owner.impl().content);
+    impl().widget = new LabelWidget(*this, internal::ImplOf(owner).content);
 }
 
 std::string Label::Text() const {
@@ -661,7 +662,8 @@ void Label::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 Slider::Slider(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new QSlider(Qt::Horizontal, owner.impl().content))) {
+    : RectControl(
+          std::make_unique<Impl>(owner, new QSlider(Qt::Horizontal, internal::ImplOf(owner).content))) {
     auto& w = WidgetAs<QSlider>(*this);
     ForwardEvent(w, &QSlider::valueChanged, *this, &Slider::ValueChanged);
 }
@@ -721,7 +723,7 @@ void Slider::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 CheckBox::CheckBox(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new QCheckBox(owner.impl().content))) {
+    : RectControl(std::make_unique<Impl>(owner, new QCheckBox(internal::ImplOf(owner).content))) {
     auto& w = WidgetAs<QCheckBox>(*this);
     ForwardEvent(w, &QCheckBox::toggled, *this, &CheckBox::Action);
 }
@@ -771,7 +773,7 @@ struct PushButtonImpl final : RectControl::Impl {
 }  // namespace
 
 PushButton::PushButton(Window& owner)
-    : RectControl(std::make_unique<PushButtonImpl>(owner, new QPushButton(owner.impl().content))) {
+    : RectControl(std::make_unique<PushButtonImpl>(owner, new QPushButton(internal::ImplOf(owner).content))) {
     auto& w = WidgetAs<QPushButton>(*this);
     w.setAutoDefault(false);
     ForwardEvent(w, &QPushButton::clicked, *this, &PushButton::Action);

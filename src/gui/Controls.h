@@ -10,6 +10,10 @@
 #include "gui/Color.h"
 #include "gui/Cursors.h"
 
+namespace gui::internal {
+struct ImplAccess;
+}  // namespace gui::internal
+
 namespace gui {
 
 class Graphics;
@@ -48,10 +52,13 @@ class RectControl {
     // Asks for a repaint; the paint comes later, never inside this call.
     void Refresh(bool eraseBackground = true);
 
+    // What the runtime holds behind the class; its definition and `impl()` are for gui/ alone.
     struct Impl;
-    Impl& impl() const { return *impl_; }
 
   protected:
+    friend struct internal::ImplAccess;
+    Impl& impl() const { return *impl_; }
+
     explicit RectControl(std::unique_ptr<Impl> impl);
 
     // Applies a whole list that has been read; each class applies what it needs in the order it needs it.

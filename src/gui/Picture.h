@@ -4,6 +4,10 @@
 #include <memory>
 #include <string_view>
 
+namespace gui::internal {
+struct ImplAccess;
+}  // namespace gui::internal
+
 namespace gui {
 
 // An image from the application's resources.
@@ -16,7 +20,11 @@ class Picture {
     std::int64_t Width() const;
     std::int64_t Height() const;
 
+    // What the runtime holds behind the class; its definition and `impl()` are for gui/ alone.
     struct Impl;
+
+  private:
+    friend struct internal::ImplAccess;
     Impl& impl() const { return *impl_; }
 
   private:

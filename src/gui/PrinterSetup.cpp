@@ -10,6 +10,7 @@
 
 #include "gui/Graphics.h"
 #include "gui/internal/ControlImpl.h"
+#include "gui/internal/ImplAccess.h"
 #include "gui/internal/PainterGraphics.h"
 #include "gui/internal/PrintHooks.h"
 
@@ -94,7 +95,7 @@ std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent,
     std::unique_ptr<QPrinter> owned;
     QPrinter* printer = nullptr;
     if (setup) {
-        printer = &setup->impl().Printer();
+        printer = &internal::ImplOf(*setup).Printer();
     } else {
         owned = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = owned.get();

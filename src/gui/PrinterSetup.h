@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <memory>
 
+namespace gui::internal {
+struct ImplAccess;
+}  // namespace gui::internal
+
 namespace gui {
 
 class Graphics;
@@ -19,7 +23,11 @@ class PrinterSetup {
     // Shows the system's page-setup dialog; true when the user confirms, and the setup then keeps it.
     bool PageSetupDialog(Window* parent = nullptr);
 
+    // What the runtime holds behind the class; its definition and `impl()` are for gui/ alone.
     struct Impl;
+
+  private:
+    friend struct internal::ImplAccess;
     Impl& impl() const { return *impl_; }
 
   private:

@@ -17,6 +17,7 @@
 #include "gui/TestHooks.h"
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Events.h"
+#include "gui/internal/ImplAccess.h"
 #include "gui/internal/Runtime.h"
 
 namespace gui {
@@ -67,8 +68,9 @@ void PlaceOnFirstShow(Window::Impl& d) {
         QWidget* parent = QApplication::activeWindow();
         if (!parent || parent == &w) {
             for (Window* open : Window::OpenWindows()) {
-                if (open->impl().window.get() != &w && open->impl().window->isVisible()) {
-                    parent = open->impl().window.get();
+                if (internal::ImplOf(*open).window.get() != &w &&
+                    internal::ImplOf(*open).window->isVisible()) {
+                    parent = internal::ImplOf(*open).window.get();
                     break;
                 }
             }
@@ -93,13 +95,13 @@ WindowWidget::WindowWidget(Window& owner) : owner_(owner) {}
 void WindowWidget::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
-    owner_.impl().open = false;
+    internal::ImplOf(owner_).open = false;
     Unregister(owner_);
     internal::WindowClosed(owner_);
 }
 
 QMainWindow* WidgetOf(const Window& window) {
-    return window.impl().window.get();
+    return internal::ImplOf(window).window.get();
 }
 
 namespace internal {
@@ -108,8 +110,8 @@ void DestroyAllWindows() {
     // Closing may start more closing (the default view closes the rest): take the list first.
     auto open = std::move(OpenList());
     OpenList().clear();
-    for (const auto& w : open) w->impl().open = false;
-    for (const auto& w : open) w->impl().window->hide();
+    for (const auto& w : open) internal::ImplOf(*w).open = false;
+    for (const auto& w : open) internal::ImplOf(*w).window->hide();
     open.clear();
     ClosedList().clear();
 }
@@ -117,7 +119,7 @@ void DestroyAllWindows() {
 }  // namespace internal
 
 void SetCancelButton(Window& window, PushButton& button) {
-    Window::Impl& d = window.impl();
+    Window::Impl& d = internal::ImplOf(window);
     if (!d.cancelShortcut) d.cancelShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), d.window.get());
     QObject::disconnect(d.cancelShortcut, nullptr, nullptr, nullptr);
     // One shortcut for the window: two shortcuts for one key would cancel each other.
@@ -206,7 +208,8 @@ void Window::Refresh(bool) {
     // What only a refresh can bring to the screen is what the canvases draw from the program's state: Qt
     // repaints every other control whose own state changed.
     for (const RectControl* control : impl_->registered) {
-        if (dynamic_cast<const Canvas*>(control) && control->impl().widget) control->impl().widget->update();
+        if (dynamic_cast<const Canvas*>(control) && internal::ImplOf(*control).widget)
+            internal::ImplOf(*control).widget->update();
     }
 }
 
@@ -265,7 +268,7 @@ void SetProperties(Window& window, std::string_view list) {
                                      {"LiveResize", T::Boolean}};
     const PropertyValues values = PropertyValues::Read(list, table);
 
-    Window::Impl& d = window.impl();
+    Window::Impl& d = internal::ImplOf(window);
     QMainWindow& w = *d.window;
     w.setWindowTitle(
         QString::fromStdString(values.Get<std::string>("Title").value_or(w.windowTitle().toStdString())));

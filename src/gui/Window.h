@@ -10,6 +10,10 @@
 #include "gui/Controls.h"
 #include "gui/Errors.h"
 
+namespace gui::internal {
+struct ImplAccess;
+}  // namespace gui::internal
+
 namespace gui {
 
 class MenuBar;
@@ -73,7 +77,11 @@ class Window : public std::enable_shared_from_this<Window> {
     // Every open window, in the order they opened.
     static std::vector<Window*> OpenWindows();
 
+    // What the runtime holds behind the class; its definition and `impl()` are for gui/ alone.
     struct Impl;
+
+  private:
+    friend struct internal::ImplAccess;
     Impl& impl() const { return *impl_; }
 
   protected:
