@@ -18,7 +18,6 @@
 #include <cmath>
 
 #include "gui/PropertyList.h"
-#include "gui/TestHooks.h"
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Events.h"
 #include "gui/internal/ImplAccess.h"
@@ -412,7 +411,6 @@ void RectControl::MouseCursor(gui::MouseCursor cursor) {
 }
 
 void RectControl::Refresh(bool) {
-    if (hooks::refreshRequested) hooks::refreshRequested();
     if (impl_->widget) impl_->widget->update();
 }
 
@@ -567,10 +565,6 @@ std::string TextField::Text() const {
 
 void TextField::Text(const std::string& text) {
     AsSetter([&] { WidgetAs<FieldWidget>(*this).SetProgramText(ToQString(text)); });
-}
-
-bool TextField::ReadOnly() const {
-    return WidgetAs<QLineEdit>(*this).isReadOnly();
 }
 
 const PropertyTable& TextField::Properties() const {

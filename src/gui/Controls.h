@@ -136,7 +136,6 @@ class TextField final : public RectControl {
     std::string Text() const;
     // Raises TextChange inside the call when the text changes.
     void Text(const std::string& text);
-    bool ReadOnly() const;
 
     std::function<void(TextField&)> TextChange;
 

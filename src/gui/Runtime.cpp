@@ -16,7 +16,6 @@
 namespace gui {
 
 namespace hooks {
-std::function<void()> refreshRequested;
 std::function<void(const std::string&)> unhandledError;
 std::function<void(const std::string&)> showURL;
 std::function<void(int)> quit;

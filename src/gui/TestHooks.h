@@ -8,8 +8,6 @@
 
 namespace gui::hooks {
 
-// Called for every repaint request of a window or control.
-extern std::function<void()> refreshRequested;
 // Receives an unhandled error's text in place of the message box.
 extern std::function<void(const std::string&)> unhandledError;
 // Receives the address in place of the system's handler.

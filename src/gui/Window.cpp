@@ -204,7 +204,6 @@ bool Window::RunMenuHandler(std::string_view itemName) {
 }
 
 void Window::Refresh(bool) {
-    if (hooks::refreshRequested) hooks::refreshRequested();
     // What only a refresh can bring to the screen is what the canvases draw from the program's state: Qt
     // repaints every other control whose own state changed.
     for (const RectControl* control : impl_->registered) {
