@@ -557,6 +557,7 @@ TextField::TextField(Window& owner)
     : RectControl(std::make_unique<Impl>(owner, new FieldWidget(owner.impl().content))) {
     auto& w = WidgetAs<QLineEdit>(*this);
     w.setMaxLength(INT_MAX);
+    w.setBackgroundRole(QPalette::Window);
     ForwardEvent(w, &QLineEdit::textChanged, *this, &TextField::TextChange);
 }
 
@@ -603,6 +604,10 @@ void TextField::Apply(const PropertyValues& values) {
         palette.setColor(QPalette::Text, ToQColor(*textColor));
     w.setPalette(palette);
     w.setFrame(values.Get<bool>("HasBorder").value_or(w.hasFrame()));
+    // The readouts change at every step of the diagram. A field without a border covers its whole rectangle,
+    // so filling it first with the window's colour changes no pixel, and it then repaints alone instead of
+    // with the group box and the window beneath it. A border's rounded corners show what lies beneath.
+    w.setAutoFillBackground(!w.hasFrame());
     w.setEchoMode(values.Get<bool>("Password").value_or(false) ? QLineEdit::Password : QLineEdit::Normal);
     w.setPlaceholderText(ToQString(values.Get<std::string>("Hint").value_or("")));
     w.setAlignment(ToAlignment(values.Get<std::int64_t>("TextAlignment").value_or(0)) | Qt::AlignVCenter);

@@ -1,0 +1,112 @@
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSlider>
+#include <map>
+
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+// Counts the paints each widget receives, anywhere in the application.
+class PaintCensus final : public QObject {
+  public:
+    std::map<const QObject*, int> paints;
+
+  protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints[target];
+        return false;
+    }
+};
+
+class StepRepaint : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        for (gui::CheckBox* box :
+             {&window->CheckBox1(), &window->CheckBox2(), &window->CheckBox3(), &window->CheckBox4(),
+              &window->CheckBox5(), &window->CheckBox6(), &window->CheckBox7()}) {
+            box->Value(true);
+        }
+        Press(228, 256);
+        Settle();
+    }
+
+    QMainWindow* Top() const { return static_cast<QMainWindow*>(gui::WidgetOf(*window)); }
+    // What the screen holds: the window's backing store, as the last paints left it. A canvas paint writes
+    // the readouts, which repaint in the next pass of the event loop.
+    QImage OnScreen() const {
+        for (int pass = 0; pass < 3; ++pass) Settle();
+        return WithoutSliders(Top()->screen()->grabWindow(Top()->winId()).toImage());
+    }
+    // The window drawn afresh from top to bottom.
+    QImage FromScratch() const { return WithoutSliders(Top()->grab().toImage()); }
+    // Fusion draws a slider's ticks in the active window's colours on the screen but not in a grab: the
+    // sliders are left out of every comparison.
+    QImage WithoutSliders(const QImage& shot) const {
+        QImage image = shot.convertToFormat(QImage::Format_RGB32);
+        QPainter painter(&image);
+        for (const QSlider* slider : All<QSlider>()) {
+            painter.fillRect(QRect(slider->mapTo(Top(), QPoint(0, 0)), slider->size()), Qt::black);
+        }
+        return image;
+    }
+    template <class W>
+    QList<W*> All() const {
+        return Top()->findChildren<W*>();
+    }
+};
+
+// A step of the time slider repaints the canvas, the slider and the readouts whose texts changed; of the
+// group boxes and the window around them only what lies under the slider, which Fusion draws with a
+// transparent margin.
+TEST_F(StepRepaint, TimeStepLeavesTheReadoutBoxesAlone) {
+    PaintCensus census;
+    qApp->installEventFilter(&census);
+    window->TimeSlider().Value(window->TimeSlider().Value() + 1);
+    Settle();
+    qApp->removeEventFilter(&census);
+    EXPECT_EQ(census.paints[CanvasWidget()], 1);
+    EXPECT_EQ(census.paints[Widget(window->TimeSlider())], 1);
+    EXPECT_EQ(census.paints[Widget(window->EditField14())], 1);
+    EXPECT_EQ(census.paints[Top()], 1);
+    EXPECT_EQ(census.paints[Top()->centralWidget()], 1);
+    const QWidget* sliderBox = Widget(window->TimeSlider())->parentWidget();
+    for (const QGroupBox* box : All<QGroupBox>()) {
+        EXPECT_EQ(census.paints[box], box == sliderBox ? 1 : 0) << box->title().toStdString();
+    }
+}
+
+// The readouts paint their own background: the screen after a few steps and a speed change holds
+// exactly what the whole window drawn afresh holds, and what it held when they left it to their containers.
+TEST_F(StepRepaint, ScreenMatchesAFreshDrawing) {
+    for (int step = 0; step < 3; ++step) {
+        window->TimeSlider().Value(window->TimeSlider().Value() + 7);
+        EXPECT_TRUE(OnScreen() == FromScratch()) << "after time step " << step;
+    }
+    window->SpeedSlider().Value(window->SpeedSlider().Value() - 3);
+    const QImage screen = OnScreen();
+    EXPECT_TRUE(screen == FromScratch()) << "after a speed change";
+
+    QList<QLineEdit*> fields;
+    for (QLineEdit* field : All<QLineEdit>()) {
+        if (field->autoFillBackground()) fields.push_back(field);
+    }
+    ASSERT_FALSE(fields.empty());
+    for (QLineEdit* field : fields) field->setAutoFillBackground(false);
+    const QImage transparent = FromScratch();
+    for (QLineEdit* field : fields) field->setAutoFillBackground(true);
+    ASSERT_EQ(screen.size(), transparent.size());
+    int differing = 0;
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) differing += screen.pixel(x, y) != transparent.pixel(x, y);
+    }
+    EXPECT_EQ(differing, 0) << "pixels that differ from the readouts drawn over their containers";
+}
+
+}  // namespace
