@@ -209,6 +209,46 @@ TEST(PainterGraphics, TextAnchorIsTheBaselineStart) {
     EXPECT_LE(left, 42);
 }
 
+// Pictures keep the shaping of their texts from one picture to the next. Each picture, drawn after others
+// that wrote the same texts in other fonts and sizes, sets the pixels of a drawing with nothing kept.
+TEST(PainterGraphics, APictureWithKeptTextsSetsThePixelsOfAFreshOne) {
+    struct Font {
+        const char* name;
+        std::int64_t size;
+    };
+    const Font fonts[] = {{"Arial", 10}, {"Arial", 14}, {"System", 0}, {"DejaVu Serif", 10}, {"Arial", 10}};
+    for (const Font& font : fonts) {
+        const auto draw = [&font](Graphics& g) {
+            g.DrawingColor(kBlack);
+            g.FontName(font.name);
+            g.FontSize(font.size);
+            g.DrawString("Time", 3, 20);
+            g.DrawString("-3.75 m", 40, 20);
+            g.DrawingColor(RGB(255, 0, 0));
+            g.DrawString("Time", 3, 45);
+        };
+        for (int again = 0; again < 2; ++again) {
+            ImageSurface kept(100, 60);
+            kept.Paint(draw);
+            QImage fresh(100, 60, QImage::Format_RGB32);
+            fresh.fill(Qt::white);
+            {
+                QPainter painter(&fresh);
+                PainterGraphics g(painter, QRectF(0, 0, 100, 60));
+                draw(g);
+            }
+            int differing = 0;
+            for (int y = 0; y < 60; ++y) {
+                for (int x = 0; x < 100; ++x) {
+                    const Color c = kept.PixelAt(x, y);
+                    differing += QColor(fresh.pixel(x, y)) != QColor(c.red, c.green, c.blue);
+                }
+            }
+            EXPECT_EQ(differing, 0) << font.name << " " << font.size << (again ? ", drawn again" : "");
+        }
+    }
+}
+
 // Black pixels of a line through the image from endpoints ~1e11 away, which must pass through (x0, 0) with
 // the slope dx/dy.
 void ExpectSteepLine(const QImage& image, double x0, double slope, int tolerance) {

@@ -98,7 +98,7 @@ PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintC
     ApplyPen();
     ApplyFont();
     // The kept background is a picture in device pixels: only a surface that maps them one to one uses it.
-    inBackground_ = cache_ && wholePixels_;
+    inBackground_ = cache_ && cache_->KeepsBackground() && wholePixels_;
 }
 
 PainterGraphics::~PainterGraphics() {
