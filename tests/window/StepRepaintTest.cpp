@@ -24,19 +24,9 @@ class PaintCensus final : public QObject {
     }
 };
 
-class StepRepaint : public MainWindowFixture {
+// The main window's screen, against the window drawn afresh.
+class Screens : public MainWindowFixture {
   protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        for (gui::CheckBox* box :
-             {&window->CheckBox1(), &window->CheckBox2(), &window->CheckBox3(), &window->CheckBox4(),
-              &window->CheckBox5(), &window->CheckBox6(), &window->CheckBox7()}) {
-            box->Value(true);
-        }
-        Press(228, 256);
-        Settle();
-    }
-
     QMainWindow* Top() const { return static_cast<QMainWindow*>(gui::WidgetOf(*window)); }
     // What the screen holds: the window's backing store, as the last paints left it. A canvas paint writes
     // the readouts, which repaint in the next pass of the event loop.
@@ -59,6 +49,21 @@ class StepRepaint : public MainWindowFixture {
     template <class W>
     QList<W*> All() const {
         return Top()->findChildren<W*>();
+    }
+};
+
+// Everything switched on and an event pressed: the most a step repaints.
+class StepRepaint : public Screens {
+  protected:
+    void SetUp() override {
+        Screens::SetUp();
+        for (gui::CheckBox* box :
+             {&window->CheckBox1(), &window->CheckBox2(), &window->CheckBox3(), &window->CheckBox4(),
+              &window->CheckBox5(), &window->CheckBox6(), &window->CheckBox7()}) {
+            box->Value(true);
+        }
+        Press(228, 256);
+        Settle();
     }
 };
 
@@ -107,6 +112,30 @@ TEST_F(StepRepaint, ScreenMatchesAFreshDrawing) {
         for (int x = 0; x < screen.width(); ++x) differing += screen.pixel(x, y) != transparent.pixel(x, y);
     }
     EXPECT_EQ(differing, 0) << "pixels that differ from the readouts drawn over their containers";
+}
+
+// A program write of a readout's unchanged text paints nothing; the same write into a field the user was
+// editing paints it, to show the text's beginning again.
+TEST_F(Screens, AnUnchangedWritePaintsOnlyAfterTheUserEdited) {
+    QWidget* readout = Widget(window->EditField10());
+    const std::string text = "-1342177280.00 ns";
+    window->EditField10().Text(text);
+    Settle();
+    PaintCensus census;
+    readout->installEventFilter(&census);
+    window->EditField10().Text(text);
+    Settle();
+    EXPECT_EQ(census.paints[readout], 0);
+
+    Top()->activateWindow();
+    readout->setFocus();
+    QTest::keyClick(readout, Qt::Key_End);
+    Settle();
+    census.paints.clear();
+    window->EditField10().Text(text);
+    Settle();
+    EXPECT_EQ(census.paints[readout], 1);
+    readout->removeEventFilter(&census);
 }
 
 }  // namespace
