@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -128,6 +130,24 @@ void AsSetter(F&& change) {
     std::forward<F>(change)();
     scope.Finish();
 }
+
+// A group box drawn as Qt draws it, but without shaping its title when the area to paint lies away from
+// it: a time step repaints the strip under the slider, and the title's text is most of that paint's cost.
+class GroupBoxWidget final : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        const QRect title =
+            style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        if (!event->region().intersects(title)) option.subControls &= ~QStyle::SC_GroupBoxLabel;
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    }
+};
 
 class RectangleWidget final : public QWidget {
   public:
@@ -505,7 +525,7 @@ void Canvas::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 GroupBox::GroupBox(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new QGroupBox(owner.impl().content))) {}
+    : RectControl(std::make_unique<Impl>(owner, new GroupBoxWidget(owner.impl().content))) {}
 
 std::string GroupBox::Caption() const {
     return WidgetAs<QGroupBox>(*this).title().toStdString();

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSlider>
+#include <QStyleOptionGroupBox>
 #include <map>
 
 #include "support/MainWindowFixture.h"
@@ -87,8 +88,9 @@ TEST_F(StepRepaint, TimeStepLeavesTheReadoutBoxesAlone) {
     }
 }
 
-// The readouts paint their own background: the screen after a few steps and a speed change holds
-// exactly what the whole window drawn afresh holds, and what it held when they left it to their containers.
+// The readouts paint their own background and group boxes their titles only where a paint reaches them: the
+// screen after a few steps and a speed change holds exactly what the whole window drawn afresh holds, and
+// what it held when they left it to their containers.
 TEST_F(StepRepaint, ScreenMatchesAFreshDrawing) {
     for (int step = 0; step < 3; ++step) {
         window->TimeSlider().Value(window->TimeSlider().Value() + 7);
@@ -97,6 +99,21 @@ TEST_F(StepRepaint, ScreenMatchesAFreshDrawing) {
     window->SpeedSlider().Value(window->SpeedSlider().Value() - 3);
     const QImage screen = OnScreen();
     EXPECT_TRUE(screen == FromScratch()) << "after a speed change";
+    // Group boxes shape their titles only where a paint reaches them: every title is on the screen.
+    for (const QGroupBox* box : All<QGroupBox>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect title =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        const QImage part = screen.copy(title.translated(box->mapTo(Top(), QPoint(0, 0))));
+        int ink = 0;
+        for (int y = 0; y < part.height(); ++y) {
+            for (int x = 0; x < part.width(); ++x) ink += qGray(part.pixel(x, y)) < 100;
+        }
+        EXPECT_GT(ink, 10) << "the title \"" << box->title().toStdString() << "\"";
+    }
 
     QList<QLineEdit*> fields;
     for (QLineEdit* field : All<QLineEdit>()) {
