@@ -32,8 +32,8 @@ struct AreaCall {
 // keyed by those very calls and their settings. An entry that the last paint did not use is dropped.
 class PaintCache {
   public:
-    // A cache for pictures keeps texts only: they are drawn from scratch, and a picture of the background
-    // would be a picture of the drawing.
+    // The cache that pictures share keeps texts only: a picture is drawn from scratch, and a kept background
+    // would be a picture of its drawing.
     explicit PaintCache(bool keepsBackground = true) : keepsBackground_(keepsBackground) {}
 
     bool KeepsBackground() const { return keepsBackground_; }
