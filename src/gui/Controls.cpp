@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -128,6 +130,24 @@ void AsSetter(F&& change) {
     std::forward<F>(change)();
     scope.Finish();
 }
+
+// A group box drawn as Qt draws it, but without shaping its title when the area to paint lies away from
+// it: a time step repaints the strip under the slider, and the title's text is most of that paint's cost.
+class GroupBoxWidget final : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        const QRect title =
+            style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        if (!event->region().intersects(title)) option.subControls &= ~QStyle::SC_GroupBoxLabel;
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    }
+};
 
 class RectangleWidget final : public QWidget {
   public:
@@ -504,7 +524,7 @@ void Canvas::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 GroupBox::GroupBox(Window& owner)
-    : RectControl(std::make_unique<Impl>(owner, new QGroupBox(internal::ImplOf(owner).content))) {}
+    : RectControl(std::make_unique<Impl>(owner, new GroupBoxWidget(internal::ImplOf(owner).content))) {}
 
 std::string GroupBox::Caption() const {
     return WidgetAs<QGroupBox>(*this).title().toStdString();
@@ -556,6 +576,7 @@ TextField::TextField(Window& owner)
     : RectControl(std::make_unique<Impl>(owner, new FieldWidget(internal::ImplOf(owner).content))) {
     auto& w = WidgetAs<QLineEdit>(*this);
     w.setMaxLength(INT_MAX);
+    w.setBackgroundRole(QPalette::Window);
     ForwardEvent(w, &QLineEdit::textChanged, *this, &TextField::TextChange);
 }
 
@@ -598,6 +619,10 @@ void TextField::Apply(const PropertyValues& values) {
         palette.setColor(QPalette::Text, ToQColor(*textColor));
     w.setPalette(palette);
     w.setFrame(values.Get<bool>("HasBorder").value_or(w.hasFrame()));
+    // The readouts change at every step of the diagram. A field without a border covers its whole rectangle,
+    // so filling it first with the window's colour changes no pixel, and it then repaints alone instead of
+    // with the group box and the window beneath it. A border's rounded corners show what lies beneath.
+    w.setAutoFillBackground(!w.hasFrame());
     w.setEchoMode(values.Get<bool>("Password").value_or(false) ? QLineEdit::Password : QLineEdit::Normal);
     w.setPlaceholderText(ToQString(values.Get<std::string>("Hint").value_or("")));
     w.setAlignment(ToAlignment(values.Get<std::int64_t>("TextAlignment").value_or(0)) | Qt::AlignVCenter);

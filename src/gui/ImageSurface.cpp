@@ -1,7 +1,9 @@
 #include "gui/ImageSurface.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
+#include <QThread>
 
 #include "gui/internal/PainterGraphics.h"
 
@@ -10,6 +12,18 @@ namespace gui {
 struct ImageSurface::Impl {
     QImage image;
 };
+
+namespace {
+
+// Pictures of the diagram draw the same captions over and over: their shaping is kept across pictures, on
+// the application's own thread, where all of them are drawn. It lives as long as the process.
+PaintCache* SharedTexts() {
+    static PaintCache* const texts = new PaintCache(false);
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread() ? texts : nullptr;
+}
+
+}  // namespace
 
 ImageSurface::ImageSurface(int width, int height, Color background)
     : impl_(std::make_unique<Impl>(Impl{QImage(width, height, QImage::Format_RGB32)})) {
@@ -20,7 +34,7 @@ ImageSurface::~ImageSurface() = default;
 
 void ImageSurface::Paint(const std::function<void(Graphics&)>& draw) {
     QPainter painter(&impl_->image);
-    PainterGraphics g(painter, QRectF(0, 0, impl_->image.width(), impl_->image.height()));
+    PainterGraphics g(painter, QRectF(0, 0, impl_->image.width(), impl_->image.height()), SharedTexts());
     draw(g);
 }
 

@@ -209,6 +209,85 @@ TEST(PainterGraphics, TextAnchorIsTheBaselineStart) {
     EXPECT_LE(left, 42);
 }
 
+// Circles whose outline passes wholly outside the surface are not handed to Qt. Around the surface's
+// corners, where that starts, every circle sets the pixels Qt's own outline of it sets.
+TEST(PainterGraphics, CirclesAroundTheSurfaceSetQtsPixels) {
+    const int width = 40, height = 30;
+    int blank = 0, inked = 0;
+    for (const std::int64_t pen : {1, 2, 3}) {
+        for (const QPoint centre : {QPoint(20, 15), QPoint(7, 26), QPoint(-3, 33)}) {
+            for (std::int64_t r = 10; r <= 60; ++r) {
+                const std::int64_t x = centre.x() - r, y = centre.y() - r;
+                QImage ours(width, height, QImage::Format_RGB32), qts(width, height, QImage::Format_RGB32);
+                ours.fill(Qt::white);
+                qts.fill(Qt::white);
+                {
+                    QPainter painter(&ours);
+                    PainterGraphics g(painter, QRectF(0, 0, width, height));
+                    g.PenSize(pen);
+                    g.DrawOval(x, y, 2 * r, 2 * r);
+                }
+                {
+                    QPainter painter(&qts);
+                    painter.setPen(QPen(Qt::black, static_cast<double>(pen), Qt::SolidLine, Qt::SquareCap,
+                                        Qt::MiterJoin));
+                    const double o = static_cast<double>(pen) / 2;
+                    painter.drawEllipse(QRectF(static_cast<double>(x), static_cast<double>(y),
+                                               static_cast<double>(2 * r), static_cast<double>(2 * r))
+                                            .adjusted(o, o, -o, -o));
+                }
+                EXPECT_EQ(ours, qts) << "pen " << pen << ", centre " << centre.x() << " " << centre.y()
+                                     << ", radius " << r;
+                QImage white(width, height, QImage::Format_RGB32);
+                white.fill(Qt::white);
+                ++(qts == white ? blank : inked);
+            }
+        }
+    }
+    EXPECT_GT(blank, 20);
+    EXPECT_GT(inked, 20);
+}
+
+// Pictures keep the shaping of their texts from one picture to the next. Each picture, drawn after others
+// that wrote the same texts in other fonts and sizes, sets the pixels of a drawing with nothing kept.
+TEST(PainterGraphics, APictureWithKeptTextsSetsThePixelsOfAFreshOne) {
+    struct Font {
+        const char* name;
+        std::int64_t size;
+    };
+    const Font fonts[] = {{"Arial", 10}, {"Arial", 14}, {"System", 0}, {"DejaVu Serif", 10}, {"Arial", 10}};
+    for (const Font& font : fonts) {
+        const auto draw = [&font](Graphics& g) {
+            g.DrawingColor(kBlack);
+            g.FontName(font.name);
+            g.FontSize(font.size);
+            g.DrawString("Time", 3, 20);
+            g.DrawString("-3.75 m", 40, 20);
+            g.DrawingColor(RGB(255, 0, 0));
+            g.DrawString("Time", 3, 45);
+        };
+        for (int again = 0; again < 2; ++again) {
+            ImageSurface kept(100, 60);
+            kept.Paint(draw);
+            QImage fresh(100, 60, QImage::Format_RGB32);
+            fresh.fill(Qt::white);
+            {
+                QPainter painter(&fresh);
+                PainterGraphics g(painter, QRectF(0, 0, 100, 60));
+                draw(g);
+            }
+            int differing = 0;
+            for (int y = 0; y < 60; ++y) {
+                for (int x = 0; x < 100; ++x) {
+                    const Color c = kept.PixelAt(x, y);
+                    differing += QColor(fresh.pixel(x, y)) != QColor(c.red, c.green, c.blue);
+                }
+            }
+            EXPECT_EQ(differing, 0) << font.name << " " << font.size << (again ? ", drawn again" : "");
+        }
+    }
+}
+
 // Black pixels of a line through the image from endpoints ~1e11 away, which must pass through (x0, 0) with
 // the slope dx/dy.
 void ExpectSteepLine(const QImage& image, double x0, double slope, int tolerance) {

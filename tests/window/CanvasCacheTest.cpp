@@ -2,32 +2,55 @@
 #include <functional>
 
 #include "gui/ImageSurface.h"
+#include "gui/internal/PainterGraphics.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
 
-// The canvas keeps shaped texts and its background picture from one paint to the next. After every kind
-// of change the user can make, what the window shows must be what a fresh drawing of the state gives.
+// The canvas keeps shaped texts and its background picture from one paint to the next, and pictures keep
+// shaped texts from one picture to the next. After every kind of change the user can make, what the window
+// shows and what a picture holds must be what a fresh drawing of the state gives.
 class CanvasCache : public MainWindowFixture {
   protected:
-    // The canvas painted through its widget, with what it kept from the paints before, against the paint
-    // handler drawn from scratch into a picture: the number of pixels that differ.
-    int DifferingPixels() {
-        Settle();
+    // The paint handler drawn from scratch, with nothing kept, into a picture of the canvas's size.
+    QImage Fresh() {
         QWidget* canvas = CanvasWidget();
-        const QImage onScreen = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        gui::ImageSurface fresh(canvas->width(), canvas->height());
-        fresh.Paint([this](gui::Graphics& g) { window->Canvas1_Paint(window->Canvas1(), g, {}); });
-        if (onScreen.size() != QSize(fresh.Width(), fresh.Height())) return -1;
+        QImage image(canvas->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        gui::PainterGraphics g(painter, QRectF(QPointF(0, 0), QSizeF(canvas->size())));
+        window->Canvas1_Paint(window->Canvas1(), g, {});
+        return image;
+    }
+    static int Differing(const QImage& a, const QImage& b) {
+        if (a.size() != b.size()) return -1;
         int differing = 0;
-        for (int y = 0; y < onScreen.height(); ++y) {
-            for (int x = 0; x < onScreen.width(); ++x) {
-                const QRgb p = onScreen.pixel(x, y);
-                const gui::Color c = fresh.PixelAt(x, y);
-                if (qRed(p) != c.red || qGreen(p) != c.green || qBlue(p) != c.blue) ++differing;
-            }
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x)
+                differing += (a.pixel(x, y) & 0xffffff) != (b.pixel(x, y) & 0xffffff);
         }
         return differing;
+    }
+    // The canvas painted through its widget, with what it kept from the paints before, against a fresh
+    // drawing: the number of pixels that differ.
+    int DifferingOnScreen() {
+        Settle();
+        return Differing(CanvasWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32), Fresh());
+    }
+    // The same for a picture drawn with the texts that pictures keep.
+    int DifferingInAPicture() {
+        Settle();
+        QWidget* canvas = CanvasWidget();
+        gui::ImageSurface picture(canvas->width(), canvas->height());
+        picture.Paint([this](gui::Graphics& g) { window->Canvas1_Paint(window->Canvas1(), g, {}); });
+        QImage image(canvas->size(), QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const gui::Color c = picture.PixelAt(x, y);
+                image.setPixel(x, y, qRgb(c.red, c.green, c.blue));
+            }
+        }
+        return Differing(image, Fresh());
     }
 };
 
@@ -59,7 +82,8 @@ TEST_F(CanvasCache, TheWindowShowsAFreshDrawingAfterEveryChange) {
     };
     for (const Step& step : steps) {
         step.make();
-        EXPECT_EQ(DifferingPixels(), 0) << "after the " << step.change;
+        EXPECT_EQ(DifferingOnScreen(), 0) << "on the screen after the " << step.change;
+        EXPECT_EQ(DifferingInAPicture(), 0) << "in a picture after the " << step.change;
     }
 }
 

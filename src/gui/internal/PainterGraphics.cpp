@@ -29,6 +29,22 @@ QPen PenFor(Color color, std::int64_t size) {
                 Qt::MiterJoin);
 }
 
+// Whether `box` holds a circle whose outline, drawn with a pen of `pen` pixels, passes wholly outside
+// `area`: the diagram's outer unit circles enclose the canvas, and drawing them costs without setting a
+// pixel.
+bool CircleEncloses(const QRectF& box, double pen, const QRectF& area) {
+    if (box.width() != box.height()) return false;
+    // The outline's pixels lie within a pen and a pixel inside the box's edge.
+    const double inner = box.width() / 2 - pen - 2;
+    if (inner <= 0) return false;
+    const QPointF centre = box.center();
+    for (const QPointF corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+        const QPointF d = corner - centre;
+        if (d.x() * d.x() + d.y() * d.y() >= inner * inner) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 QColor ToQColor(Color color) {
@@ -98,7 +114,7 @@ PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintC
     ApplyPen();
     ApplyFont();
     // The kept background is a picture in device pixels: only a surface that maps them one to one uses it.
-    inBackground_ = cache_ && wholePixels_;
+    inBackground_ = cache_ && cache_->KeepsBackground() && wholePixels_;
 }
 
 PainterGraphics::~PainterGraphics() {
@@ -187,6 +203,7 @@ void PainterGraphics::DrawArea(const AreaCall& call) {
     const QRectF near = bounds_.adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin);
     const QRectF box(ToDouble(call.x), ToDouble(call.y), ToDouble(call.width), ToDouble(call.height));
     if (call.width <= 0 || call.height <= 0 || !box.intersects(near)) return;
+    if (call.kind == AreaCall::Kind::Oval && CircleEncloses(box, PenWidth(call.penSize), near)) return;
     if (inBackground_) {
         background_.push_back(call);
         return;

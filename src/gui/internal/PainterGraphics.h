@@ -32,6 +32,12 @@ struct AreaCall {
 // keyed by those very calls and their settings. An entry that the last paint did not use is dropped.
 class PaintCache {
   public:
+    // The cache that pictures share keeps texts only: a picture is drawn from scratch, and a kept background
+    // would be a picture of its drawing.
+    explicit PaintCache(bool keepsBackground = true) : keepsBackground_(keepsBackground) {}
+
+    bool KeepsBackground() const { return keepsBackground_; }
+
     // `fontKey` names the font the text is shaped with.
     const QStaticText& Text(const QFont& font, const QString& fontKey, const QString& text);
 
@@ -50,6 +56,7 @@ class PaintCache {
         QStaticText text;
         bool used = true;
     };
+    bool keepsBackground_;
     std::unordered_map<QString, TextEntry> texts_;
     std::vector<AreaCall> backgroundCalls_;
     QSize backgroundSize_;
@@ -59,8 +66,8 @@ class PaintCache {
 class PainterGraphics : public Graphics {
   public:
     // `bounds` is the visible area in the painter's logical coordinates; lines are clipped to a box a little
-    // larger than it before they reach the painter. A canvas hands in its `cache`; paper and pictures are
-    // drawn from scratch.
+    // larger than it before they reach the painter. A canvas hands in its `cache`, a picture the texts-only
+    // one; paper is drawn from scratch.
     PainterGraphics(QPainter& painter, const QRectF& bounds, PaintCache* cache = nullptr);
     ~PainterGraphics() override;
     PainterGraphics(const PainterGraphics&) = delete;

@@ -162,10 +162,12 @@ bool ShowWholeTextTip(QWidget& widget, QEvent* event, const FittedText& fitted, 
 FieldWidget::FieldWidget(QWidget* parent) : QLineEdit(parent) {}
 
 void FieldWidget::SetProgramText(const QString& text) {
+    const bool typed = !programText_;
     programText_ = true;
     setText(text);
-    // An unchanged text raises no repaint of its own, yet a focused field may now show it from its beginning.
-    update();
+    // An unchanged text raises no repaint of its own, yet a focused field the user typed in may now show it
+    // from its beginning. A field that shows the program's text already shows an unchanged one as it is.
+    if (typed) update();
 }
 
 QRect FieldWidget::TextRoom() const {
