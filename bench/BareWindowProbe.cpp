@@ -6,11 +6,7 @@
 #include "FirstPaintProbe.h"
 
 int main(int argc, char** argv) {
-    const long long start = bench::StartFromArguments(argc, argv);
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    bench::FirstPaintProbe probe(start);
-    app.installEventFilter(&probe);
+    const bench::ProbedApplication app(argc, argv);
     QMainWindow window;
     window.menuBar()->addMenu("File");
     window.menuBar()->addMenu("Edit");

@@ -60,4 +60,19 @@ inline long long StartFromArguments(int argc, char** argv) {
     return argc > 1 ? std::strtoll(argv[1], nullptr, 10) : MonotonicNanoseconds();
 }
 
+// A probe's application: its clock reading taken first, then the Qt application, watched for its first paint.
+class ProbedApplication {
+  public:
+    ProbedApplication(int argc, char** argv)
+        : start_(StartFromArguments(argc, argv)), app_(qtArgc_, argv), probe_(start_) {
+        app_.installEventFilter(&probe_);
+    }
+
+  private:
+    long long start_;
+    int qtArgc_ = 1;
+    QApplication app_;
+    FirstPaintProbe probe_;
+};
+
 }  // namespace bench

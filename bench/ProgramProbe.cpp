@@ -3,11 +3,7 @@
 #include "app/Startup.h"
 
 int main(int argc, char** argv) {
-    const long long start = bench::StartFromArguments(argc, argv);
-    int qtArgc = 1;
     // The runtime takes this application object for its own, as it does a test's.
-    QApplication app(qtArgc, argv);
-    bench::FirstPaintProbe probe(start);
-    app.installEventFilter(&probe);
+    const bench::ProbedApplication app(argc, argv);
     return Startup::Run(1, argv);
 }
