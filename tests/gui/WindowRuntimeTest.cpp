@@ -9,6 +9,7 @@
 #include "gui/Window.h"
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Runtime.h"
+#include "support/PaintCounter.h"
 
 namespace {
 
@@ -133,13 +134,7 @@ TEST_F(WindowRuntime, SetterRaisesItsEventInsideOnlyOnChangeAndHandsErrorsBack) 
 
 TEST_F(WindowRuntime, RefreshPaintsLaterNeverInsideTheCall) {
     const auto w = Build();
-    struct PaintCounter final : QObject {
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint) ++paints;
-            return false;
-        }
-        int paints = 0;
-    } buttonPaints;
+    PaintCounter buttonPaints;
     gui::WidgetOf(w->Button())->installEventFilter(&buttonPaints);
     QApplication::processEvents();
     const int before = w->paints;

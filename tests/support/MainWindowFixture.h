@@ -13,6 +13,7 @@
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Runtime.h"
 #include "model/Globals.h"
+#include "support/PaintCounter.h"
 #include "support/RecordingGraphics.h"
 #include "window/Window1.h"
 
@@ -82,11 +83,5 @@ class MainWindowFixture : public ::testing::Test {
     std::vector<std::string> errors;
 
   private:
-    struct PaintCounter final : QObject {
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint) ++paints;
-            return false;
-        }
-        int paints = 0;
-    } canvasPaints_;
+    PaintCounter canvasPaints_;
 };
