@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
+#include <string>
+#include <string_view>
 
 #include "gui/ImageSurface.h"
 #include "gui/internal/ControlImpl.h"
@@ -80,37 +83,81 @@ void BM_CanvasRepaintInWindow(benchmark::State& state, bool worst) {
 BENCHMARK_CAPTURE(BM_CanvasRepaintInWindow, default, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_CanvasRepaintInWindow, worst_v0, true)->Unit(benchmark::kMicrosecond);
 
-// One step of the time slider: its handler, the refresh it asks for and every paint that follows, in CPU
+// One step of the time slider as the user makes it, up to and including every paint it causes: moves the
+// slider one notch (turning at its ends) and runs the event loop until the canvas has painted and settled.
+// Returns whether the canvas painted.
+bool TimeSliderStep(class Window1& w, const PaintCounter& counter) {
+    static std::int64_t step = 1;
+    const int before = counter.paints;
+    if (w.TimeSlider().Value() >= 1000) step = -1;
+    if (w.TimeSlider().Value() <= 0) step = 1;
+    w.TimeSlider().Value(w.TimeSlider().Value() + step);
+    for (int i = 0; i < 10 && counter.paints == before; ++i) QApplication::processEvents();
+    QApplication::processEvents();
+    return counter.paints != before;
+}
+
+// One step of the time slider: its handler, the refresh it asks for and every paint it causes, in CPU
 // time of the GUI thread.
 void BM_TimeSliderStep(benchmark::State& state) {
     class Window1& w = InState(false);
     PaintCounter counter;
     gui::WidgetOf(w.Canvas1())->installEventFilter(&counter);
-    std::int64_t step = 1;
     for (auto _ : state) {
         const double start = ThreadCpuSeconds();
-        const int before = counter.paints;
-        if (w.TimeSlider().Value() >= 1000) step = -1;
-        if (w.TimeSlider().Value() <= 0) step = 1;
-        w.TimeSlider().Value(w.TimeSlider().Value() + step);
-        for (int i = 0; i < 10 && counter.paints == before; ++i) QApplication::processEvents();
-        QApplication::processEvents();
+        const bool painted = TimeSliderStep(w, counter);
         state.SetIterationTime(ThreadCpuSeconds() - start);
-        if (counter.paints == before) state.SkipWithError("the step caused no paint of the canvas");
+        if (!painted) state.SkipWithError("the step caused no paint of the canvas");
     }
     gui::WidgetOf(w.Canvas1())->removeEventFilter(&counter);
 }
 BENCHMARK(BM_TimeSliderStep)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// For counting instructions: `canvas_bench --repeat WHAT N` does WHAT (image, image_v0, window, window_v0
+// or step) N times inside Repeated(), after setting up outside it, so that
+//     valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*Repeated*' canvas_bench --repeat step
+//     100
+// counts only the work itself.
+[[gnu::noinline]] void Repeated(const std::function<void()>& what, long times) {
+    for (long i = 0; i < times; ++i) what();
+}
+
+int Repeat(const std::string& what, long times) {
+    const bool worst = what.ends_with("_v0");
+    class Window1& w = InState(worst);
+    if (what.starts_with("image")) {
+        gui::ImageSurface image(636, 553);
+        Repeated([&] { image.Paint([&](gui::Graphics& g) { w.Canvas1_Paint(w.Canvas1(), g, {}); }); }, times);
+    } else if (what.starts_with("window")) {
+        QWidget* canvas = gui::WidgetOf(w.Canvas1());
+        Repeated([&] { canvas->repaint(); }, times);
+    } else if (what == "step") {
+        PaintCounter counter;
+        gui::WidgetOf(w.Canvas1())->installEventFilter(&counter);
+        // The first steps settle what the first change of time leaves to do once.
+        for (int i = 0; i < 3; ++i) TimeSliderStep(w, counter);
+        Repeated([&] { TimeSliderStep(w, counter); }, times);
+        gui::WidgetOf(w.Canvas1())->removeEventFilter(&counter);
+    } else {
+        return 2;
+    }
+    return 0;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    int status = 0;
+    if (argc == 4 && std::string_view(argv[1]) == "--repeat") {
+        status = Repeat(argv[2], std::atol(argv[3]));
+    } else {
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks();
+    }
     benchmark::Shutdown();
     gui::internal::DestroyAllWindows();
     Globals::SetDefaults();
-    return 0;
+    return status;
 }

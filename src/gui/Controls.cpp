@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "gui/PropertyList.h"
 #include "gui/internal/ControlImpl.h"
@@ -142,11 +144,48 @@ class GroupBoxWidget final : public QGroupBox {
         QStylePainter painter(this);
         QStyleOptionGroupBox option;
         initStyleOption(&option);
-        const QRect title =
-            style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
-        if (!event->region().intersects(title)) option.subControls &= ~QStyle::SC_GroupBoxLabel;
+        if (!event->region().intersects(TitleRect(option))) {
+            // The style measures the title for every part it draws; a paint that doesn't reach the title
+            // draws the frame alone, whose look doesn't depend on the text.
+            option.subControls &= ~QStyle::SC_GroupBoxLabel;
+            option.text.clear();
+        }
         painter.drawComplexControl(QStyle::CC_GroupBox, option);
     }
+
+  private:
+    // Where the style puts the title, kept while everything the style places it by stays the same: the
+    // strip under a slider repaints at every step, and measuring the title costs more than the strip.
+    QRect TitleRect(const QStyleOptionGroupBox& option) {
+        const TitleKey key{option.text,
+                           font(),
+                           logicalDpiY(),
+                           option.rect,
+                           option.textAlignment,
+                           option.features,
+                           option.subControls,
+                           option.direction,
+                           style()};
+        if (!title_ || title_->first != key) {
+            title_.emplace(
+                key, style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this));
+        }
+        return title_->second;
+    }
+
+    struct TitleKey {
+        QString text;
+        QFont font;
+        int dpi;
+        QRect rect;
+        Qt::Alignment alignment;
+        QStyleOptionFrame::FrameFeatures features;
+        QStyle::SubControls parts;
+        Qt::LayoutDirection direction;
+        const QStyle* style;
+        bool operator==(const TitleKey&) const = default;
+    };
+    std::optional<std::pair<TitleKey, QRect>> title_;
 };
 
 class RectangleWidget final : public QWidget {

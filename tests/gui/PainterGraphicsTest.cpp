@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -286,6 +287,95 @@ TEST(PainterGraphics, APictureWithKeptTextsSetsThePixelsOfAFreshOne) {
             EXPECT_EQ(differing, 0) << font.name << " " << font.size << (again ? ", drawn again" : "");
         }
     }
+}
+
+// A surface keeps the fonts its settings name. After the application's font changes, or the size changes
+// to one that rounds to another pixel height, a canvas and a picture draw their texts in the font a surface
+// with nothing kept draws them in.
+TEST(PainterGraphics, KeptFontsFollowTheApplicationFontAndTheSize) {
+    struct Step {
+        const char* name;
+        double size;
+        int applicationPixels;
+    };
+    const Step steps[] = {{"System", 0, 12},   {"System", 0, 17},   {"Arial", 10.4, 17},
+                          {"Arial", 10.6, 17}, {"Arial", 10.4, 17}, {"System", 0, 12}};
+    const QFont application = QGuiApplication::font();
+    PaintCache canvas;
+    for (const Step& step : steps) {
+        QFont font = application;
+        font.setPixelSize(step.applicationPixels);
+        QGuiApplication::setFont(font);
+        const auto draw = [&step](Graphics& g) {
+            g.DrawingColor(kBlack);
+            g.FontName(step.name);
+            g.FontSize(step.size);
+            g.DrawString("Time 12", 3, 30);
+        };
+        const auto painted = [&draw](PaintCache* cache) {
+            QImage image(80, 40, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            PainterGraphics g(painter, QRectF(0, 0, 80, 40), cache);
+            draw(g);
+            return image;
+        };
+        const QImage fresh = painted(nullptr);
+        EXPECT_TRUE(painted(&canvas) == fresh) << "canvas: " << step.name << " " << step.size << " under "
+                                               << step.applicationPixels << " pixels";
+        ImageSurface picture(80, 40);
+        picture.Paint(draw);
+        int differing = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 80; ++x) {
+                const Color c = picture.PixelAt(x, y);
+                differing += QColor(fresh.pixel(x, y)) != QColor(c.red, c.green, c.blue);
+            }
+        }
+        EXPECT_EQ(differing, 0) << "picture: " << step.name << " " << step.size << " under "
+                                << step.applicationPixels << " pixels";
+    }
+    QGuiApplication::setFont(application);
+}
+
+// Pictures painted while another is being painted share the kept texts and fonts with it: their ends let
+// go nothing the outer paint still draws with, and the outer picture sets the pixels of a fresh drawing.
+TEST(PainterGraphics, APictureInsideAnotherKeepsTheOuterOnesFont) {
+    const auto outer = [](Graphics& g) {
+        g.DrawingColor(kBlack);
+        g.FontName("Arial");
+        g.FontSize(12);
+        g.DrawString("Time", 3, 20);
+    };
+    ImageSurface kept(80, 60);
+    kept.Paint([&outer](Graphics& g) {
+        outer(g);
+        for (int inner = 0; inner < 2; ++inner) {
+            ImageSurface picture(40, 40);
+            picture.Paint([](Graphics& h) {
+                h.FontName("DejaVu Serif");
+                h.FontSize(20);
+                h.DrawString("x", 3, 30);
+            });
+        }
+        g.DrawString("Length", 3, 45);
+    });
+    QImage fresh(80, 60, QImage::Format_RGB32);
+    fresh.fill(Qt::white);
+    {
+        QPainter painter(&fresh);
+        PainterGraphics g(painter, QRectF(0, 0, 80, 60));
+        outer(g);
+        g.DrawString("Length", 3, 45);
+    }
+    int differing = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 80; ++x) {
+            const Color c = kept.PixelAt(x, y);
+            differing += QColor(fresh.pixel(x, y)) != QColor(c.red, c.green, c.blue);
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 // Black pixels of a line through the image from endpoints ~1e11 away, which must pass through (x0, 0) with

@@ -1,3 +1,4 @@
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QStyleOptionGroupBox>
+#include <functional>
 #include <map>
 
 #include "support/MainWindowFixture.h"
@@ -51,7 +53,24 @@ class Screens : public MainWindowFixture {
     QList<W*> All() const {
         return Top()->findChildren<W*>();
     }
+    // Where the style draws a group box's title.
+    static QRect TitleRect(const QGroupBox& box) {
+        QStyleOptionGroupBox option;
+        option.initFrom(&box);
+        option.text = box.title();
+        option.textAlignment = box.alignment();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+    }
 };
+
+int Ink(const QImage& image) {
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 100;
+    }
+    return ink;
+}
 
 // Everything switched on and an event pressed: the most a step repaints.
 class StepRepaint : public Screens {
@@ -101,18 +120,8 @@ TEST_F(StepRepaint, ScreenMatchesAFreshDrawing) {
     EXPECT_TRUE(screen == FromScratch()) << "after a speed change";
     // Group boxes shape their titles only where a paint reaches them: every title is on the screen.
     for (const QGroupBox* box : All<QGroupBox>()) {
-        QStyleOptionGroupBox option;
-        option.initFrom(box);
-        option.text = box->title();
-        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const QRect title =
-            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-        const QImage part = screen.copy(title.translated(box->mapTo(Top(), QPoint(0, 0))));
-        int ink = 0;
-        for (int y = 0; y < part.height(); ++y) {
-            for (int x = 0; x < part.width(); ++x) ink += qGray(part.pixel(x, y)) < 100;
-        }
-        EXPECT_GT(ink, 10) << "the title \"" << box->title().toStdString() << "\"";
+        const QImage part = screen.copy(TitleRect(*box).translated(box->mapTo(Top(), QPoint(0, 0))));
+        EXPECT_GT(Ink(part), 10) << "the title \"" << box->title().toStdString() << "\"";
     }
 
     QList<QLineEdit*> fields;
@@ -129,6 +138,49 @@ TEST_F(StepRepaint, ScreenMatchesAFreshDrawing) {
         for (int x = 0; x < screen.width(); ++x) differing += screen.pixel(x, y) != transparent.pixel(x, y);
     }
     EXPECT_EQ(differing, 0) << "pixels that differ from the readouts drawn over their containers";
+}
+
+// A group box keeps where its title goes. After a change of the title, its font, its alignment or the
+// box's size, a paint of only the area the title has newly moved into draws it as a paint of the whole box.
+TEST_F(Screens, AGroupBoxDrawsItsTitleWhereItHasMovedTo) {
+    auto* box = qobject_cast<QGroupBox*>(Widget(window->TimeSlider())->parentWidget());
+    ASSERT_NE(box, nullptr);
+    const auto drawn = [box](const QRegion& area) {
+        QImage image(box->size(), QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        // Qt puts the area's top left corner at the offset given.
+        box->render(&image, area.boundingRect().topLeft(), area);
+        return image;
+    };
+    struct Change {
+        const char* what;
+        std::function<void(QGroupBox&)> apply;
+    };
+    const Change changes[] = {
+        {"title", [](QGroupBox& b) { b.setTitle(b.title() + " WWWW"); }},
+        {"font",
+         [](QGroupBox& b) {
+             QFont font = b.font();
+             font.setPixelSize(QFontInfo(font).pixelSize() + 8);
+             b.setFont(font);
+         }},
+        {"alignment", [](QGroupBox& b) { b.setAlignment(Qt::AlignRight); }},
+        {"size", [](QGroupBox& b) { b.resize(b.width() + 80, b.height()); }},
+    };
+    for (const Change& change : changes) {
+        const QRect before = TitleRect(*box);
+        drawn(QRegion(box->rect()));
+        change.apply(*box);
+        const QRegion moved = QRegion(TitleRect(*box)).subtracted(before);
+        ASSERT_FALSE(moved.isEmpty()) << change.what;
+        const QImage part = drawn(moved), whole = drawn(QRegion(box->rect()));
+        int ink = 0;
+        for (const QRect& r : moved) {
+            EXPECT_TRUE(part.copy(r) == whole.copy(r)) << "after a change of " << change.what;
+            ink += Ink(whole.copy(r));
+        }
+        EXPECT_GT(ink, 0) << "the title moved into the area after a change of " << change.what;
+    }
 }
 
 // A program write of a readout's unchanged text paints nothing; the same write into a field the user was

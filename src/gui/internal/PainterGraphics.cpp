@@ -51,18 +51,41 @@ QColor ToQColor(Color color) {
     return QColor(color.red, color.green, color.blue);
 }
 
-const QStaticText& PaintCache::Text(const QFont& font, const QString& fontKey, const QString& text) {
-    const QString key = fontKey + QChar(u'\n') + text;
-    auto found = texts_.find(key);
-    if (found == texts_.end()) {
+PaintCache::FontEntry& PaintCache::Font(const std::string& name, int pixels,
+                                        const std::function<QFont()>& make) {
+    const QFont application = QGuiApplication::font();
+    if (application != applicationFont_ || application.resolveMask() != applicationFont_.resolveMask()) {
+        fonts_.clear();
+        applicationFont_ = application;
+    }
+    auto found = fonts_.find({name, pixels});
+    if (found == fonts_.end()) {
+        FontEntry entry;
+        entry.font = make();
+        entry.ascent = QFontMetricsF(entry.font).ascent();
+        found = fonts_.emplace(std::pair(name, pixels), std::move(entry)).first;
+    }
+    found->second.used = true;
+    return found->second;
+}
+
+const QStaticText& PaintCache::Text(FontEntry& font, const QString& text) {
+    auto found = font.texts.find(text);
+    if (found == font.texts.end()) {
         QStaticText shaped(text);
         shaped.setTextFormat(Qt::PlainText);
         shaped.setPerformanceHint(QStaticText::AggressiveCaching);
-        shaped.prepare(QTransform(), font);
-        found = texts_.emplace(key, TextEntry{shaped}).first;
+        shaped.prepare(QTransform(), font.font);
+        found = font.texts.emplace(text, TextEntry{shaped}).first;
     }
     found->second.used = true;
     return found->second.text;
+}
+
+std::size_t PaintCache::TextCount() const {
+    std::size_t count = 0;
+    for (const auto& [key, font] : fonts_) count += font.texts.size();
+    return count;
 }
 
 const QImage* PaintCache::Background(const std::vector<AreaCall>& calls, const QSize& size) {
@@ -96,8 +119,13 @@ const QImage* PaintCache::Background(const std::vector<AreaCall>& calls, const Q
 }
 
 void PaintCache::EndPaint() {
-    std::erase_if(texts_, [](const auto& entry) { return !entry.second.used; });
-    for (auto& [key, entry] : texts_) entry.used = false;
+    if (--paints_ > 0) return;
+    std::erase_if(fonts_, [](const auto& font) { return !font.second.used; });
+    for (auto& [key, font] : fonts_) {
+        std::erase_if(font.texts, [](const auto& entry) { return !entry.second.used; });
+        for (auto& [text, entry] : font.texts) entry.used = false;
+        font.used = false;
+    }
 }
 
 PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintCache* cache)
@@ -111,6 +139,7 @@ PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintC
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setBrush(Qt::NoBrush);
+    if (cache_) cache_->BeginPaint();
     ApplyPen();
     ApplyFont();
     // The kept background is a picture in device pixels: only a surface that maps them one to one uses it.
@@ -139,18 +168,22 @@ void PainterGraphics::ApplyPen() {
 }
 
 void PainterGraphics::ApplyFont() {
-    QFont font = QGuiApplication::font();
-    if (FontName() != "System" && !FontName().empty()) font.setFamily(QString::fromStdString(FontName()));
     // A size is the font's height in pixels of the surface, on every surface alike: the diagram places its
-    // captions for "Arial" 10 about 10 pixels high.
-    if (FontSize() > 0 && FontSize() < 10000) {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize()))));
+    // captions for "Arial" 10 about 10 pixels high. No size keeps the application's.
+    const int pixels =
+        FontSize() > 0 && FontSize() < 10000 ? std::max(1, static_cast<int>(std::lround(FontSize()))) : 0;
+    const auto make = [this, pixels] {
+        QFont font = QGuiApplication::font();
+        if (FontName() != "System" && !FontName().empty()) font.setFamily(QString::fromStdString(FontName()));
+        if (pixels > 0) font.setPixelSize(pixels);
+        return font;
+    };
+    if (!cache_) {
+        painter_.setFont(make());
+        return;
     }
-    painter_.setFont(font);
-    if (cache_) {
-        fontKey_ = font.key();
-        fontAscent_ = QFontMetricsF(font).ascent();
-    }
+    font_ = &cache_->Font(FontName(), pixels, make);
+    painter_.setFont(font_->font);
 }
 
 void PainterGraphics::EndBackground() {
@@ -233,7 +266,7 @@ void PainterGraphics::DrawString(const std::string& text, std::int64_t x, std::i
         return;
     }
     // A kept text is placed by its top left: its baseline lies one ascent below.
-    painter_.drawStaticText(QPointF(px, py - fontAscent_), cache_->Text(painter_.font(), fontKey_, qtext));
+    painter_.drawStaticText(QPointF(px, py - font_->ascent), cache_->Text(*font_, qtext));
 }
 
 }  // namespace gui

@@ -9,7 +9,11 @@
 #include <QRectF>
 #include <QStaticText>
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "gui/Clip.h"
@@ -27,9 +31,10 @@ struct AreaCall {
 };
 
 // What a canvas keeps from one paint to the next so that the same drawing costs less, never what its
-// drawing looks like beyond the background: texts keep their shaping (glyphs and positions, drawn afresh),
-// and the fills and outlines a paint begins with (the background and the unit circles) keep one picture,
-// keyed by those very calls and their settings. An entry that the last paint did not use is dropped.
+// drawing looks like beyond the background: the fonts the settings name, texts their shaping in them (glyphs
+// and positions, drawn afresh), and the fills and outlines a paint begins with (the background and the unit
+// circles) keep one picture, keyed by those very calls and their settings. An entry that the last paint did
+// not use is dropped.
 class PaintCache {
   public:
     // The cache that pictures share keeps texts only: a picture is drawn from scratch, and a kept background
@@ -38,26 +43,42 @@ class PaintCache {
 
     bool KeepsBackground() const { return keepsBackground_; }
 
-    // `fontKey` names the font the text is shaped with.
-    const QStaticText& Text(const QFont& font, const QString& fontKey, const QString& text);
+    struct TextEntry {
+        QStaticText text;
+        bool used = true;
+    };
+    // A font the surface's settings name, with the texts shaped in it.
+    struct FontEntry {
+        QFont font;
+        double ascent = 0;
+        std::unordered_map<QString, TextEntry> texts;
+        bool used = true;
+    };
+
+    // The font named `name` at `pixels` high (0: the application's size) as `make` builds it from the
+    // application's font. Building a font costs more than most texts drawn in it; all fonts are let go when
+    // the application's font changes.
+    FontEntry& Font(const std::string& name, int pixels, const std::function<QFont()>& make);
+
+    const QStaticText& Text(FontEntry& font, const QString& text);
 
     // The picture of `calls` on a surface of `size`. It is drawn when a second paint in a row begins with the
     // same calls, and kept until a paint begins with others; until then there is none, and the caller draws
     // the calls itself: a picture pays for itself only when a paint reuses it.
     const QImage* Background(const std::vector<AreaCall>& calls, const QSize& size);
 
-    // Ends a paint: texts it did not draw are let go.
+    // A paint begins and ends. When the last paint under way ends, texts and fonts that no paint since the
+    // last such end drew with are let go: a paint inside another never drops what the outer one holds.
+    void BeginPaint() { ++paints_; }
     void EndPaint();
 
-    std::size_t TextCount() const { return texts_.size(); }
+    std::size_t TextCount() const;
 
   private:
-    struct TextEntry {
-        QStaticText text;
-        bool used = true;
-    };
     bool keepsBackground_;
-    std::unordered_map<QString, TextEntry> texts_;
+    int paints_ = 0;
+    QFont applicationFont_;
+    std::map<std::pair<std::string, int>, FontEntry> fonts_;
     std::vector<AreaCall> backgroundCalls_;
     QSize backgroundSize_;
     QImage background_;
@@ -93,8 +114,8 @@ class PainterGraphics : public Graphics {
     PaintCache* cache_;
     // A raster surface in device pixels one to one, as a canvas on the screen and a picture usually are.
     bool wholePixels_;
-    QString fontKey_;
-    double fontAscent_ = 0;
+    // The kept font the settings name, on a surface that keeps texts.
+    PaintCache::FontEntry* font_ = nullptr;
     // While the paint has drawn nothing but fills and outlines, they wait here to come from the cache.
     bool inBackground_;
     std::vector<AreaCall> background_;

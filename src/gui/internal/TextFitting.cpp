@@ -136,7 +136,9 @@ FittedText FitText(const QString& whole, const QFont& base, qreal room) {
     QFont font = base;
     for (const Narrowing& step : kNarrowings) {
         font = Narrowed(base, step);
-        if (!longer && QFontMetricsF(font).horizontalAdvance(drawn) <= room) return {drawn, font, false};
+        if (longer) continue;
+        const qreal width = QFontMetricsF(font).horizontalAdvance(drawn);
+        if (width <= room) return {drawn, font, false, width};
     }
     // Even the narrowest font can't hold it: as many leading characters as fit beside the mark.
     const QFontMetricsF metrics(font);
@@ -148,7 +150,8 @@ FittedText FitText(const QString& whole, const QFont& base, qreal room) {
         else
             high = mid - 1;
     }
-    return {Beginning(drawn, low) + kEllipsis, font, true};
+    const QString shown = Beginning(drawn, low) + kEllipsis;
+    return {shown, font, true, metrics.horizontalAdvance(shown)};
 }
 
 bool ShowWholeTextTip(QWidget& widget, QEvent* event, const FittedText& fitted, const QString& whole) {
@@ -185,14 +188,23 @@ bool FieldWidget::DrawsOwnText() const {
     if (shown.size() > kEditedCharacters || !hasFocus()) return true;
     // Focused, but the text came from the program: Qt's view would show its end if it doesn't fit.
     if (!programText_) return false;
-    const FittedText fitted = FitText(shown, font(), TextRoom().width());
+    const FittedText& fitted = Fitted();
     return fitted.cut || fitted.font != font();
+}
+
+const FittedText& FieldWidget::Fitted() const {
+    const QString whole = text();
+    const QFont base = font();
+    const int room = TextRoom().width();
+    if (room != fitting_.room || base != fitting_.base || whole != fitting_.whole) {
+        fitting_ = Fitting{whole, base, room, FitText(whole, base, room)};
+    }
+    return fitting_.fitted;
 }
 
 bool FieldWidget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && DrawsOwnText()) {
-        const QString whole = text();
-        if (ShowWholeTextTip(*this, event, FitText(whole, font(), TextRoom().width()), whole)) return true;
+        if (ShowWholeTextTip(*this, event, Fitted(), text())) return true;
     }
     return QLineEdit::event(event);
 }
@@ -207,11 +219,11 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
     const QRect room = TextRoom();
-    const FittedText fitted = FitText(text(), font(), room.width());
+    const FittedText& fitted = Fitted();
     // Placed where Qt's line edit places an unscrolled line, so that a text looks the same whether the
     // field draws it or Qt does while the user types.
     const QFontMetrics metrics(fitted.font);
-    const int used = qRound(QFontMetricsF(fitted.font).horizontalAdvance(fitted.text)) + 1;
+    const int used = qRound(fitted.width) + 1;
     int scroll = 0;
     if (!fitted.cut && used <= room.width()) {
         const Qt::Alignment horizontal =

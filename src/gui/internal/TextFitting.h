@@ -18,6 +18,8 @@ struct FittedText {
     QString text;
     QFont font;
     bool cut = false;
+    // How far `text` advances in `font`.
+    qreal width = 0;
 };
 
 // Fits `whole` into `room` pixels: the control's own font first, then narrower letters and a slightly
@@ -46,8 +48,18 @@ class FieldWidget final : public QLineEdit {
 
   private:
     bool DrawsOwnText() const;
+    // FitText of the field's text, font and room, kept from the last call with the same three: a field
+    // paints the same text again and again, and measuring it is most of what its paint costs.
+    const FittedText& Fitted() const;
 
     bool programText_ = false;
+    struct Fitting {
+        QString whole;
+        QFont base;
+        int room = -1;
+        FittedText fitted;
+    };
+    mutable Fitting fitting_;
 };
 
 // A one-line label's text fitted into its box; a multi-line label's text as it is.
