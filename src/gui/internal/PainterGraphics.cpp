@@ -25,8 +25,7 @@ double PenWidth(std::int64_t size) {
 }
 
 QPen PenFor(Color color, std::int64_t size) {
-    return QPen(QColor(color.red, color.green, color.blue), PenWidth(size), Qt::SolidLine, Qt::SquareCap,
-                Qt::MiterJoin);
+    return QPen(ToQColor(color), PenWidth(size), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
 // Whether `box` holds a circle whose outline, drawn with a pen of `pen` pixels, passes wholly outside
