@@ -134,10 +134,14 @@ PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintC
       wholePixels_(painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::Raster &&
                    painter_.transform().isIdentity() && painter_.device() &&
                    painter_.device()->devicePixelRatioF() == 1 && bounds_.topLeft() == QPointF(0, 0) &&
-                   bounds_ == QRectF(bounds_.toRect())) {
+                   bounds_ == QRectF(bounds_.toRect())),
+      clipsToSurface_(wholePixels_ && !painter_.hasClipping()) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setBrush(Qt::NoBrush);
+    // Qt strokes sloped lines and outlines far faster when the painter is clipped to the surface, and sets
+    // the same pixels. A caller's own clip is left as it is.
+    if (clipsToSurface_) painter_.setClipRect(bounds_.toRect());
     if (cache_) cache_->BeginPaint();
     ApplyPen();
     ApplyFont();
@@ -147,6 +151,7 @@ PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintC
 
 PainterGraphics::~PainterGraphics() {
     EndBackground();
+    if (clipsToSurface_) painter_.setClipping(false);
     if (cache_) cache_->EndPaint();
 }
 

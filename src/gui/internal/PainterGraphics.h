@@ -114,6 +114,8 @@ class PainterGraphics : public Graphics {
     PaintCache* cache_;
     // A raster surface in device pixels one to one, as a canvas on the screen and a picture usually are.
     bool wholePixels_;
+    // Whether this paint clips the painter to the surface, until it ends.
+    bool clipsToSurface_;
     // The kept font the settings name, on a surface that keeps texts.
     PaintCache::FontEntry* font_ = nullptr;
     // While the paint has drawn nothing but fills and outlines, they wait here to come from the cache.
