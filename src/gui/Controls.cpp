@@ -27,6 +27,7 @@
 #include "gui/internal/ImplAccess.h"
 #include "gui/internal/PainterGraphics.h"
 #include "gui/internal/PictureImpl.h"
+#include "gui/internal/SliderWidget.h"
 #include "gui/internal/TextFitting.h"
 
 namespace gui {
@@ -720,8 +721,8 @@ void Label::Apply(const PropertyValues& values) {
 // ---------------------------------------------------------------------------------------------------------
 
 Slider::Slider(Window& owner)
-    : RectControl(
-          std::make_unique<Impl>(owner, new QSlider(Qt::Horizontal, internal::ImplOf(owner).content))) {
+    : RectControl(std::make_unique<Impl>(
+          owner, new internal::SliderWidget(Qt::Horizontal, internal::ImplOf(owner).content))) {
     auto& w = WidgetAs<QSlider>(*this);
     ForwardEvent(w, &QSlider::valueChanged, *this, &Slider::ValueChanged);
 }

@@ -37,6 +37,10 @@ class Screens : public MainWindowFixture {
         for (int pass = 0; pass < 3; ++pass) Settle();
         return WithoutSliders(Top()->screen()->grabWindow(Top()->winId()).toImage());
     }
+    QImage OnScreenWithSliders() const {
+        for (int pass = 0; pass < 3; ++pass) Settle();
+        return Top()->screen()->grabWindow(Top()->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
     // The window drawn afresh from top to bottom.
     QImage FromScratch() const { return WithoutSliders(Top()->grab().toImage()); }
     // Fusion draws a slider's ticks in the active window's colours on the screen but not in a grab: the
@@ -87,10 +91,9 @@ class StepRepaint : public Screens {
     }
 };
 
-// A step of the time slider repaints the canvas, the slider and the readouts whose texts changed; of the
-// group boxes and the window around them only what lies under the slider, which Fusion draws with a
-// transparent margin.
-TEST_F(StepRepaint, TimeStepLeavesTheReadoutBoxesAlone) {
+// A step of the time slider repaints the canvas, the slider and the readouts whose texts changed, each alone:
+// none of the group boxes or the window beneath them.
+TEST_F(StepRepaint, TimeStepRepaintsOnlyWhatChanged) {
     PaintCensus census;
     qApp->installEventFilter(&census);
     window->TimeSlider().Value(window->TimeSlider().Value() + 1);
@@ -99,12 +102,10 @@ TEST_F(StepRepaint, TimeStepLeavesTheReadoutBoxesAlone) {
     EXPECT_EQ(census.paints[CanvasWidget()], 1);
     EXPECT_EQ(census.paints[Widget(window->TimeSlider())], 1);
     EXPECT_EQ(census.paints[Widget(window->EditField14())], 1);
-    EXPECT_EQ(census.paints[Top()], 1);
-    EXPECT_EQ(census.paints[Top()->centralWidget()], 1);
-    const QWidget* sliderBox = Widget(window->TimeSlider())->parentWidget();
-    for (const QGroupBox* box : All<QGroupBox>()) {
-        EXPECT_EQ(census.paints[box], box == sliderBox ? 1 : 0) << box->title().toStdString();
-    }
+    EXPECT_EQ(census.paints[Top()], 0);
+    EXPECT_EQ(census.paints[Top()->centralWidget()], 0);
+    for (const QGroupBox* box : All<QGroupBox>())
+        EXPECT_EQ(census.paints[box], 0) << box->title().toStdString();
 }
 
 // The readouts paint their own background and group boxes their titles only where a paint reaches them: the
@@ -124,20 +125,57 @@ TEST_F(StepRepaint, ScreenMatchesAFreshDrawing) {
         EXPECT_GT(Ink(part), 10) << "the title \"" << box->title().toStdString() << "\"";
     }
 
+    // Readouts fill their own background, sliders draw what their group box draws beneath them. Both pictures
+    // come from one kind of drawing, so the sliders' ticks agree and the sliders are compared too.
     QList<QLineEdit*> fields;
     for (QLineEdit* field : All<QLineEdit>()) {
         if (field->autoFillBackground()) fields.push_back(field);
     }
     ASSERT_FALSE(fields.empty());
-    for (QLineEdit* field : fields) field->setAutoFillBackground(false);
-    const QImage transparent = FromScratch();
-    for (QLineEdit* field : fields) field->setAutoFillBackground(true);
-    ASSERT_EQ(screen.size(), transparent.size());
+    const auto grab = [this] { return Top()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage own = grab();
+    const auto leaveToContainers = [this, &fields](bool leave) {
+        for (QLineEdit* field : fields) field->setAutoFillBackground(!leave);
+        for (QSlider* slider : All<QSlider>()) slider->setAttribute(Qt::WA_OpaquePaintEvent, !leave);
+    };
+    leaveToContainers(true);
+    const QImage left = grab();
+    leaveToContainers(false);
+    EXPECT_TRUE(screen == WithoutSliders(left));
+    ASSERT_EQ(own.size(), left.size());
     int differing = 0;
-    for (int y = 0; y < screen.height(); ++y) {
-        for (int x = 0; x < screen.width(); ++x) differing += screen.pixel(x, y) != transparent.pixel(x, y);
+    for (int y = 0; y < own.height(); ++y) {
+        for (int x = 0; x < own.width(); ++x) differing += own.pixel(x, y) != left.pixel(x, y);
     }
-    EXPECT_EQ(differing, 0) << "pixels that differ from the readouts drawn over their containers";
+    EXPECT_EQ(differing, 0) << "pixels that differ from the readouts and sliders drawn over their containers";
+}
+
+// A slider keeps what its group box and the window draw beneath it only while that stays the same: after the
+// window's colour changes, the box grows, the slider moves onto the box's frame and grows, the slider on the
+// screen is what Qt draws when it leaves what lies beneath to them.
+TEST_F(StepRepaint, ASliderShowsWhatIsBeneathItNow) {
+    QWidget* slider = Widget(window->TimeSlider());
+    QWidget* box = slider->parentWidget();
+    const auto check = [&](const char* after) {
+        const QRect place(slider->mapTo(Top(), QPoint(0, 0)), slider->size());
+        const QImage screen = OnScreenWithSliders().copy(place);
+        slider->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        const QImage left = Top()->grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+        slider->setAttribute(Qt::WA_OpaquePaintEvent, true);
+        EXPECT_TRUE(screen == left) << "after " << after;
+    };
+    check("nothing");
+    QPalette palette = Top()->palette();
+    palette.setColor(QPalette::Window, QColor(250, 240, 120));
+    Top()->setPalette(palette);
+    check("a new colour");
+    box->resize(box->size() + QSize(40, 40));
+    check("a larger box");
+    // Far enough that the slider's new place lies wholly outside the area it left, across the frame's top.
+    slider->move(slider->pos() - QPoint(0, 25));
+    check("a move");
+    slider->resize(slider->size() + QSize(30, 6));
+    check("a larger slider");
 }
 
 // A group box keeps where its title goes. After a change of the title, its font, its alignment or the
