@@ -16,9 +16,7 @@ bool Opaque(const QWidget& widget) {
 
 }  // namespace
 
-SliderWidget::SliderWidget(Qt::Orientation orientation, QWidget* parent) : QSlider(orientation, parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+SliderWidget::SliderWidget(Qt::Orientation orientation, QWidget* parent) : QSlider(orientation, parent) {}
 
 bool SliderWidget::event(QEvent* event) {
     const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
@@ -52,6 +50,12 @@ void SliderWidget::paintEvent(QPaintEvent* event) {
         painter.drawImage(QPointF(0, 0), Beneath());
     }
     QSlider::paintEvent(event);
+    // The first paint, with the whole window, leaves what lies beneath to the containers, which paint there
+    // anyway: the window shows sooner. From the next paint on, the slider draws it.
+    if (!painted_) {
+        painted_ = true;
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 }
 
 // The slider's rectangle in the coordinates of `other`, a widget of the same window.

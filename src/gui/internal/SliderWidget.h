@@ -15,6 +15,7 @@ namespace gui::internal {
 // draws there itself what they draw, kept from their own drawing: the same pixels for a fraction of the
 // cost. What is kept is dropped whenever one of the widgets it came from paints next to the slider, as any
 // change of their look makes them do, and when the slider moves or changes its size; then it is drawn afresh.
+// The first paint leaves it to the containers still.
 //
 // Clearing Qt::WA_OpaquePaintEvent leaves what lies beneath to the containers again.
 class SliderWidget final : public QSlider {
@@ -35,6 +36,7 @@ class SliderWidget final : public QSlider {
     // The widgets the kept picture was drawn from.
     std::vector<QPointer<QWidget>> sources_;
     bool drawingBeneath_ = false;
+    bool painted_ = false;
 };
 
 }  // namespace gui::internal
