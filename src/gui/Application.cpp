@@ -6,6 +6,7 @@
 #include <QIconEngine>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 #include <iostream>
 
 #include "gui/Menu.h"
@@ -55,7 +56,34 @@ class ResourceIconEngine final : public QIconEngine {
     QIcon icon_;
 };
 
+// Gives the application its icon, from its resources at every size they hold.
+void SetApplicationIcon() {
+    QList<int> sizes;
+    for (const int size : {16, 32, 48, 256}) {
+        if (QFile::exists(ResourceIconEngine::File(size))) sizes.append(size);
+    }
+    if (!sizes.isEmpty()) QApplication::setWindowIcon(QIcon(new ResourceIconEngine(sizes)));
+}
+
+// A window system asks for every size of the icon as a window is made, and decoding them held back the
+// first window's first paint by several milliseconds. The icon is given once that paint has reached the
+// screen and the event loop has gone round; the window shows it a moment later.
+class IconAfterFirstPaint final : public QObject {
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !given_) {
+            given_ = true;
+            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &SetApplicationIcon); });
+        }
+        return false;
+    }
+
+  private:
+    bool given_ = false;
+};
+
 struct RuntimeState {
+    std::unique_ptr<IconAfterFirstPaint> iconAfterFirstPaint;
     std::unique_ptr<QApplication> ownApplication;
     std::shared_ptr<Application> app;
     int exitCode = 0;
@@ -110,12 +138,10 @@ void RuntimeInit(int argc, char** argv) {
         s.ownApplication = std::make_unique<QApplication>(s.argc, s.argv);
     }
     QApplication::setQuitOnLastWindowClosed(false);
-    // The application's icon, from its resources, at every size they hold.
-    QList<int> sizes;
-    for (const int size : {16, 32, 48, 256}) {
-        if (QFile::exists(ResourceIconEngine::File(size))) sizes.append(size);
+    if (!s.iconAfterFirstPaint) {
+        s.iconAfterFirstPaint = std::make_unique<IconAfterFirstPaint>();
+        QCoreApplication::instance()->installEventFilter(s.iconAfterFirstPaint.get());
     }
-    if (!sizes.isEmpty()) QApplication::setWindowIcon(QIcon(new ResourceIconEngine(sizes)));
     QGuiApplication::setDesktopFileName(QStringLiteral("travik-diagram"));
     Step("RuntimeInit");
 }
@@ -167,6 +193,7 @@ int RuntimeExit() {
     Step("RuntimeExit");
     RuntimeState& s = State();
     // Qt goes before the process's static objects do: destroyed among them, it would crash on the way out.
+    s.iconAfterFirstPaint.reset();
     s.ownApplication.reset();
     return s.startupFailed ? 1 : s.exitCode;
 }
