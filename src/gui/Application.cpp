@@ -71,15 +71,13 @@ void SetApplicationIcon() {
 class IconAfterFirstPaint final : public QObject {
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !given_) {
-            given_ = true;
+        if (event->type() == QEvent::Paint) {
+            // Once is enough: the application's events stop passing through here.
+            QCoreApplication::instance()->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &SetApplicationIcon); });
         }
         return false;
     }
-
-  private:
-    bool given_ = false;
 };
 
 struct RuntimeState {
