@@ -135,7 +135,9 @@ void AsSetter(F&& change) {
 }
 
 // A group box drawn as Qt draws it, but without shaping its title when the area to paint lies away from
-// it: a time step repaints the strip under the slider, and the title's text is most of that paint's cost.
+// it: a check box, button or label that changes repaints the small part of the box beneath it, a slider
+// draws its picture of what lies beneath it the same way, and the title's text is most of such a paint's
+// cost.
 class GroupBoxWidget final : public QGroupBox {
   public:
     using QGroupBox::QGroupBox;
@@ -155,8 +157,8 @@ class GroupBoxWidget final : public QGroupBox {
     }
 
   private:
-    // Where the style puts the title, kept while everything the style places it by stays the same: the
-    // strip under a slider repaints at every step, and measuring the title costs more than the strip.
+    // Where the style puts the title, kept while everything the style places it by stays the same: measuring
+    // the title costs more than drawing a small part of the box.
     QRect TitleRect(const QStyleOptionGroupBox& option) {
         const TitleKey key{option.text,
                            font(),

@@ -68,9 +68,9 @@ void PlaceOnFirstShow(Window::Impl& d) {
         QWidget* parent = QApplication::activeWindow();
         if (!parent || parent == &w) {
             for (Window* open : Window::OpenWindows()) {
-                if (internal::ImplOf(*open).window.get() != &w &&
-                    internal::ImplOf(*open).window->isVisible()) {
-                    parent = internal::ImplOf(*open).window.get();
+                QWidget* other = internal::ImplOf(*open).window.get();
+                if (other != &w && other->isVisible()) {
+                    parent = other;
                     break;
                 }
             }

@@ -31,12 +31,10 @@ class PaintCensus final : public QObject {
 class Screens : public MainWindowFixture {
   protected:
     QMainWindow* Top() const { return static_cast<QMainWindow*>(gui::WidgetOf(*window)); }
+    // The screen with the sliders left out (see WithoutSliders).
+    QImage OnScreen() const { return WithoutSliders(OnScreenWithSliders()); }
     // What the screen holds: the window's backing store, as the last paints left it. A canvas paint writes
     // the readouts, which repaint in the next pass of the event loop.
-    QImage OnScreen() const {
-        for (int pass = 0; pass < 3; ++pass) Settle();
-        return WithoutSliders(Top()->screen()->grabWindow(Top()->winId()).toImage());
-    }
     QImage OnScreenWithSliders() const {
         for (int pass = 0; pass < 3; ++pass) Settle();
         return Top()->screen()->grabWindow(Top()->winId()).toImage().convertToFormat(QImage::Format_RGB32);
