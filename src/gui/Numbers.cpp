@@ -132,9 +132,12 @@ std::string Str(double x) {
     char* const end = buffer.data() + buffer.size();
     auto result = std::to_chars(buffer.data(), end, x, std::chars_format::general, 15);
     std::string text(buffer.data(), result.ptr);
-    // Fifteen digits round a speed such as 1 - 2^-53 to "1", a text the v/c field refuses. A number inside
-    // (-1, 1) is never written as a text that reads back outside it: the shortest exact text is used instead.
-    if (std::fabs(x) < 1 && !(std::fabs(Val(text)) < 1)) {
+    // Fifteen digits round a speed such as 1 - 2^-53 to "1", a text the v/c field refuses, and the largest
+    // doubles to a text beyond the double range. A number inside (-1, 1) is never written as a text that
+    // reads back outside it, nor a finite number as one that reads back infinite: the shortest exact text is
+    // used.
+    const double back = std::fabs(Val(text));
+    if ((std::fabs(x) < 1 && !(back < 1)) || std::isinf(back)) {
         result = std::to_chars(buffer.data(), end, x);
         text.assign(buffer.data(), result.ptr);
     }

@@ -25,7 +25,8 @@ inline std::string Str(int n) {
 }
 
 // The shortest text of at most 15 significant digits, plain decimals for ordinary magnitudes, never "-0".
-// A number strictly between -1 and 1 whose 15 digits would read back as -1 or 1 is written exactly instead.
+// A number strictly between -1 and 1 whose 15 digits would read back as -1 or 1, and a finite number whose
+// 15 digits would read back as infinity, is written exactly instead.
 std::string Str(double x);
 
 // Optional blanks, then the longest prefix that is a decimal number; anything else reads as 0.

@@ -116,6 +116,24 @@ TEST(Str, ASpeedInsideTheLimitsIsNeverWrittenAsOne) {
     }
 }
 
+// Fifteen digits of the largest doubles lie beyond the double range: they are written exactly.
+TEST(Str, TheLargestDoublesAreNeverWrittenAsInfinity) {
+    constexpr double kMax = std::numeric_limits<double>::max();
+    struct Case {
+        double x;
+        const char* expected;
+    } cases[] = {
+        {kMax, "1.7976931348623157e+308"},
+        {-kMax, "-1.7976931348623157e+308"},
+        {1.7976931348623151e308, "1.7976931348623151e+308"},  // the smallest that 15 digits round up
+        {1.797693134862315e308, "1.79769313486231e+308"},     // the largest they round down
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Str(c.x), c.expected) << c.x;
+        EXPECT_NE(std::fabs(Val(Str(c.x))), kInf) << c.x;
+    }
+}
+
 TEST(Val, ReadsTheLongestDecimalPrefix) {
     struct Case {
         const char* text;
