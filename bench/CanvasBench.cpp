@@ -13,25 +13,14 @@
 #include <string>
 #include <string_view>
 
-#include "gui/ImageSurface.h"
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Runtime.h"
 #include "model/Globals.h"
+#include "support/ImageSurface.h"
+#include "support/PaintCounter.h"
 #include "window/Window1.h"
 
 namespace {
-
-// Counts the paints a widget receives.
-class PaintCounter final : public QObject {
-  public:
-    int paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 class Window1& EverythingOn() {
     static class Window1* window = [] {
@@ -66,7 +55,7 @@ double ThreadCpuSeconds() {
 // The paint handler drawing into a 636 x 553 picture.
 void BM_CanvasPaintOnImage(benchmark::State& state, bool worst) {
     class Window1& w = InState(worst);
-    gui::ImageSurface image(636, 553);
+    ImageSurface image(636, 553);
     for (auto _ : state) {
         image.Paint([&](gui::Graphics& g) { w.Canvas1_Paint(w.Canvas1(), g, {}); });
     }
@@ -88,13 +77,14 @@ BENCHMARK_CAPTURE(BM_CanvasRepaintInWindow, worst_v0, true)->Unit(benchmark::kMi
 // Returns whether the canvas painted.
 bool TimeSliderStep(class Window1& w, const PaintCounter& counter) {
     static std::int64_t step = 1;
-    const int before = counter.paints;
+    QWidget* canvas = gui::WidgetOf(w.Canvas1());
+    const int before = counter.Of(canvas);
     if (w.TimeSlider().Value() >= 1000) step = -1;
     if (w.TimeSlider().Value() <= 0) step = 1;
     w.TimeSlider().Value(w.TimeSlider().Value() + step);
-    for (int i = 0; i < 10 && counter.paints == before; ++i) QApplication::processEvents();
+    for (int i = 0; i < 10 && counter.Of(canvas) == before; ++i) QApplication::processEvents();
     QApplication::processEvents();
-    return counter.paints != before;
+    return counter.Of(canvas) != before;
 }
 
 // One step of the time slider: its handler, the refresh it asks for and every paint it causes, in CPU
@@ -126,7 +116,7 @@ int Repeat(const std::string& what, long times) {
     const bool worst = what.ends_with("_v0");
     class Window1& w = InState(worst);
     if (what.starts_with("image")) {
-        gui::ImageSurface image(636, 553);
+        ImageSurface image(636, 553);
         Repeated([&] { image.Paint([&](gui::Graphics& g) { w.Canvas1_Paint(w.Canvas1(), g, {}); }); }, times);
     } else if (what.starts_with("window")) {
         QWidget* canvas = gui::WidgetOf(w.Canvas1());

@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "gui/ImageSurface.h"
 #include "model/Globals.h"
+#include "support/ImageSurface.h"
 #include "support/RecordingGraphics.h"
 
 namespace {
@@ -33,7 +33,7 @@ void DrawFramesAndObjects(gui::Graphics& g) {
 
 void BM_FramesAndObjectsOnImage(benchmark::State& state) {
     SetUpDiagram();
-    gui::ImageSurface image(636, 553);
+    ImageSurface image(636, 553);
     for (auto _ : state) {
         image.Paint([](gui::Graphics& g) {
             g.DrawingColor(gui::RGB(255, 255, 255));

@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QIconEngine>
 #include <QMessageBox>
-#include <QPainter>
 #include <QTimer>
 #include <iostream>
 
@@ -20,61 +18,26 @@ namespace gui {
 
 namespace {
 
-// The application's icon from its resources, read only when a picture of it is first asked for: reading
-// the files up front sets up every image reader before the first paint, and an offscreen window never asks.
-class ResourceIconEngine final : public QIconEngine {
-  public:
-    explicit ResourceIconEngine(QList<int> sizes) : sizes_(std::move(sizes)) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().pixmap(size, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (const int size : sizes_) sizes.append(QSize(size, size));
-        return sizes;
-    }
-    QIconEngine* clone() const override { return new ResourceIconEngine(sizes_); }
-
-    static QString File(int size) { return QStringLiteral(":/icons/travik-%1.png").arg(size); }
-
-  private:
-    const QIcon& Icon() {
-        if (icon_.isNull()) {
-            for (const int size : sizes_) icon_.addFile(File(size), QSize(size, size));
-        }
-        return icon_;
-    }
-
-    QList<int> sizes_;
-    QIcon icon_;
-};
-
 // Gives the application its icon, from its resources at every size they hold.
 void SetApplicationIcon() {
-    QList<int> sizes;
+    QIcon icon;
     for (const int size : {16, 32, 48, 256}) {
-        if (QFile::exists(ResourceIconEngine::File(size))) sizes.append(size);
+        const QString file = QStringLiteral(":/icons/travik-%1.png").arg(size);
+        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
     }
-    if (!sizes.isEmpty()) QApplication::setWindowIcon(QIcon(new ResourceIconEngine(sizes)));
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
 }
 
 // A window system asks for every size of the icon as a window is made, and decoding them held back the
-// first window's first paint by several milliseconds. The icon is given once that paint has reached the
-// screen and the event loop has gone round; the window shows it a moment later.
+// first window's first paint by several milliseconds. The icon is given once that paint is done, when the
+// event loop next goes round; the window shows it a moment later.
 class IconAfterFirstPaint final : public QObject {
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             // Once is enough: the application's events stop passing through here.
             QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &SetApplicationIcon); });
+            QTimer::singleShot(0, this, &SetApplicationIcon);
         }
         return false;
     }

@@ -18,6 +18,7 @@
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Events.h"
 #include "gui/internal/ImplAccess.h"
+#include "gui/internal/PainterGraphics.h"
 #include "gui/internal/Runtime.h"
 
 namespace gui {
@@ -46,13 +47,21 @@ int ClampSize(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, 0, 100000));
 }
 
-void Unregister(Window& window) {
+// Takes `window` off the list of open windows; null when it was not on it.
+std::shared_ptr<Window> TakeFromOpenList(Window& window) {
     auto& open = OpenList();
     const auto found =
         std::find_if(open.begin(), open.end(), [&](const auto& w) { return w.get() == &window; });
-    if (found == open.end()) return;
-    ClosedList().push_back(std::move(*found));
+    if (found == open.end()) return nullptr;
+    std::shared_ptr<Window> taken = std::move(*found);
     open.erase(found);
+    return taken;
+}
+
+void Unregister(Window& window) {
+    std::shared_ptr<Window> closed = TakeFromOpenList(window);
+    if (!closed) return;
+    ClosedList().push_back(std::move(closed));
     QMetaObject::invokeMethod(
         qApp, [] { ClosedList().clear(); }, Qt::QueuedConnection);
 }
@@ -152,10 +161,7 @@ void Window::Constructor() {
         Event_Open();
     } catch (...) {
         impl_->open = false;
-        auto& open = OpenList();
-        open.erase(
-            std::remove_if(open.begin(), open.end(), [this](const auto& w) { return w.get() == this; }),
-            open.end());
+        TakeFromOpenList(*this);
         throw;
     }
     if (impl_->visible) Show();
@@ -300,7 +306,7 @@ void SetProperties(Window& window, std::string_view list) {
     if (values.Get<bool>("HasBackgroundColor").value_or(false)) {
         QPalette palette = d.content->palette();
         const Color c = values.Get<Color>("BackgroundColor").value_or(RGB(255, 255, 255));
-        palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+        palette.setColor(QPalette::Window, ToQColor(c));
         d.content->setPalette(palette);
         d.content->setAutoFillBackground(true);
     }

@@ -7,9 +7,9 @@
 #include <QStandardPaths>
 #include <cmath>
 
-#include "gui/ImageSurface.h"
 #include "gui/PrinterSetup.h"
 #include "support/ApplicationFixture.h"
+#include "support/ImageSurface.h"
 
 namespace {
 
@@ -217,7 +217,7 @@ TEST_F(Printing, ThePageShowsTheCanvasAndNothingBeyondIt) {
     const QPoint o = Origin();
     ASSERT_EQ(o, QPoint(24, 24));
     const int gw = static_cast<int>(Globals::gw), gh = static_cast<int>(Globals::gh);
-    gui::ImageSurface canvas(gw, gh);
+    ImageSurface canvas(gw, gh);
     canvas.Paint([this](gui::Graphics& g) { main->Canvas1_Paint(main->Canvas1(), g, {}); });
     QImage onCanvas(gw, gh, QImage::Format_RGB32);
     for (int y = 0; y < gh; ++y) {

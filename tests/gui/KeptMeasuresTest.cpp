@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <functional>
 
-#include "gui/internal/TextFitting.h"
+#include "gui/internal/FieldWidget.h"
 
 namespace {
 

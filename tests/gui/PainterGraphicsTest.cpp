@@ -14,8 +14,8 @@
 #include <functional>
 
 #include "gui/Clip.h"
-#include "gui/ImageSurface.h"
 #include "gui/internal/PainterGraphics.h"
+#include "support/ImageSurface.h"
 
 using namespace gui;
 
@@ -313,49 +313,9 @@ TEST(PainterGraphics, CirclesAroundTheSurfaceSetQtsPixels) {
     EXPECT_GT(inked, 20);
 }
 
-// Pictures keep the shaping of their texts from one picture to the next. Each picture, drawn after others
-// that wrote the same texts in other fonts and sizes, sets the pixels of a drawing with nothing kept.
-TEST(PainterGraphics, APictureWithKeptTextsSetsThePixelsOfAFreshOne) {
-    struct Font {
-        const char* name;
-        std::int64_t size;
-    };
-    const Font fonts[] = {{"Arial", 10}, {"Arial", 14}, {"System", 0}, {"DejaVu Serif", 10}, {"Arial", 10}};
-    for (const Font& font : fonts) {
-        const auto draw = [&font](Graphics& g) {
-            g.DrawingColor(kBlack);
-            g.FontName(font.name);
-            g.FontSize(font.size);
-            g.DrawString("Time", 3, 20);
-            g.DrawString("-3.75 m", 40, 20);
-            g.DrawingColor(RGB(255, 0, 0));
-            g.DrawString("Time", 3, 45);
-        };
-        for (int again = 0; again < 2; ++again) {
-            ImageSurface kept(100, 60);
-            kept.Paint(draw);
-            QImage fresh(100, 60, QImage::Format_RGB32);
-            fresh.fill(Qt::white);
-            {
-                QPainter painter(&fresh);
-                PainterGraphics g(painter, QRectF(0, 0, 100, 60));
-                draw(g);
-            }
-            int differing = 0;
-            for (int y = 0; y < 60; ++y) {
-                for (int x = 0; x < 100; ++x) {
-                    const Color c = kept.PixelAt(x, y);
-                    differing += QColor(fresh.pixel(x, y)) != QColor(c.red, c.green, c.blue);
-                }
-            }
-            EXPECT_EQ(differing, 0) << font.name << " " << font.size << (again ? ", drawn again" : "");
-        }
-    }
-}
-
-// A surface keeps the fonts its settings name. After the application's font changes, or the size changes
-// to one that rounds to another pixel height, a canvas and a picture draw their texts in the font a surface
-// with nothing kept draws them in.
+// A canvas keeps the fonts its settings name. After the application's font changes, or the size changes to
+// one that rounds to another pixel height, it draws its texts in the font a surface with nothing kept draws
+// them in.
 TEST(PainterGraphics, KeptFontsFollowTheApplicationFontAndTheSize) {
     struct Step {
         const char* name;
@@ -385,61 +345,40 @@ TEST(PainterGraphics, KeptFontsFollowTheApplicationFontAndTheSize) {
             return image;
         };
         const QImage fresh = painted(nullptr);
-        EXPECT_TRUE(painted(&canvas) == fresh) << "canvas: " << step.name << " " << step.size << " under "
-                                               << step.applicationPixels << " pixels";
-        ImageSurface picture(80, 40);
-        picture.Paint(draw);
-        int differing = 0;
-        for (int y = 0; y < 40; ++y) {
-            for (int x = 0; x < 80; ++x) {
-                const Color c = picture.PixelAt(x, y);
-                differing += QColor(fresh.pixel(x, y)) != QColor(c.red, c.green, c.blue);
-            }
-        }
-        EXPECT_EQ(differing, 0) << "picture: " << step.name << " " << step.size << " under "
-                                << step.applicationPixels << " pixels";
+        EXPECT_TRUE(painted(&canvas) == fresh)
+            << step.name << " " << step.size << " under " << step.applicationPixels << " pixels";
     }
     QGuiApplication::setFont(application);
 }
 
-// Pictures painted while another is being painted share the kept texts and fonts with it: their ends let
-// go nothing the outer paint still draws with, and the outer picture sets the pixels of a fresh drawing.
-TEST(PainterGraphics, APictureInsideAnotherKeepsTheOuterOnesFont) {
+// A paint that begins and ends while another paint with the same cache is under way lets go of nothing the
+// outer one still draws with: the outer paint sets the pixels of a fresh drawing.
+TEST(PainterGraphics, APaintInsideAnotherKeepsTheOuterOnesFont) {
     const auto outer = [](Graphics& g) {
         g.DrawingColor(kBlack);
         g.FontName("Arial");
         g.FontSize(12);
         g.DrawString("Time", 3, 20);
     };
-    ImageSurface kept(80, 60);
-    kept.Paint([&outer](Graphics& g) {
+    const auto painted = [&outer](PaintCache* cache) {
+        QImage image(80, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterGraphics g(painter, QRectF(0, 0, 80, 60), cache);
         outer(g);
-        for (int inner = 0; inner < 2; ++inner) {
-            ImageSurface picture(40, 40);
-            picture.Paint([](Graphics& h) {
-                h.FontName("DejaVu Serif");
-                h.FontSize(20);
-                h.DrawString("x", 3, 30);
-            });
+        for (int inner = 0; inner < 2 && cache; ++inner) {
+            QImage other(40, 40, QImage::Format_RGB32);
+            QPainter otherPainter(&other);
+            PainterGraphics h(otherPainter, QRectF(0, 0, 40, 40), cache);
+            h.FontName("DejaVu Serif");
+            h.FontSize(20);
+            h.DrawString("x", 3, 30);
         }
         g.DrawString("Length", 3, 45);
-    });
-    QImage fresh(80, 60, QImage::Format_RGB32);
-    fresh.fill(Qt::white);
-    {
-        QPainter painter(&fresh);
-        PainterGraphics g(painter, QRectF(0, 0, 80, 60));
-        outer(g);
-        g.DrawString("Length", 3, 45);
-    }
-    int differing = 0;
-    for (int y = 0; y < 60; ++y) {
-        for (int x = 0; x < 80; ++x) {
-            const Color c = kept.PixelAt(x, y);
-            differing += QColor(fresh.pixel(x, y)) != QColor(c.red, c.green, c.blue);
-        }
-    }
-    EXPECT_EQ(differing, 0);
+        return image;
+    };
+    PaintCache cache;
+    EXPECT_TRUE(painted(&cache) == painted(nullptr));
 }
 
 // Black pixels of a line through the image from endpoints ~1e11 away, which must pass through (x0, 0) with

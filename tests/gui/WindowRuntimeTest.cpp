@@ -138,7 +138,7 @@ TEST_F(WindowRuntime, RefreshPaintsLaterNeverInsideTheCall) {
     gui::WidgetOf(w->Button())->installEventFilter(&buttonPaints);
     QApplication::processEvents();
     const int before = w->paints;
-    buttonPaints.paints = 0;
+    buttonPaints.Clear();
 
     w->Refresh(true);
     w->Canvas().Refresh(true);
@@ -152,7 +152,7 @@ TEST_F(WindowRuntime, RefreshPaintsLaterNeverInsideTheCall) {
     w->Canvas().Refresh(true);
     QApplication::processEvents();
     EXPECT_EQ(w->paints, before + 3) << "and so does the canvas's own";
-    EXPECT_EQ(buttonPaints.paints, 0) << "a control whose state did not change is not repainted";
+    EXPECT_EQ(buttonPaints.All(), 0) << "a control whose state did not change is not repainted";
 }
 
 TEST_F(WindowRuntime, ControlsAreFoundByNameOrNotAtAll) {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "gui/ImageSurface.h"
 #include "model/Globals.h"
 #include "support/DiagramState.h"
+#include "support/ImageSurface.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ TEST_F(CaptionInk, EveryCaptionLiesInsideTheCanvas) {
                     Ny = origin.y;
                     for (KoordSys* frame : {myBlackSys.get(), myRedSys.get()}) {
                         for (const char* caption : {"Time", "Space"}) {
-                            gui::ImageSurface image(width + 2 * kMargin, height + 2 * kMargin);
+                            ImageSurface image(width + 2 * kMargin, height + 2 * kMargin);
                             std::int64_t ax = 0, ay = 0;
                             image.Paint([&](gui::Graphics& g) {
                                 OneCaption only(g, caption);

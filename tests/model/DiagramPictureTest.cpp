@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "gui/ImageSurface.h"
 #include "model/Globals.h"
 #include "support/DiagramState.h"
+#include "support/ImageSurface.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ class DiagramPicture : public DiagramState {};
 TEST_F(DiagramPicture, BothFramesAndObjectsOnTheCanvas) {
     ShowObject(*Globals::myBlackThing, 1, true, true);
     ShowObject(*Globals::myRedThing, 0, true, true);
-    gui::ImageSurface image(636, 553);
+    ImageSurface image(636, 553);
     image.Paint([](gui::Graphics& g) {
         Globals::myBlackSys->Draw(g);
         Globals::myRedSys->Draw(g);

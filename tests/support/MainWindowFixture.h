@@ -41,11 +41,11 @@ class MainWindowFixture : public ::testing::Test {
     // The paints the canvas received since the last ForgetPaints, once the event loop has settled.
     int CanvasPaints() {
         Settle();
-        return canvasPaints_.paints;
+        return canvasPaints_.Of(CanvasWidget());
     }
     void ForgetPaints() {
         Settle();
-        canvasPaints_.paints = 0;
+        canvasPaints_.Clear();
     }
 
     QWidget* Widget(const gui::RectControl& control) const { return gui::WidgetOf(control); }

@@ -1,7 +1,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "gui/ImageSurface.h"
+#include "support/ImageSurface.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
@@ -111,7 +111,7 @@ TEST_F(WholeDiagram, TheCanvasPaintsExactlyWhatPrintDraws) {
     // And on screen, pixel for pixel as on a second surface.
     Settle();
     const QImage onScreen = Widget(window->Canvas1())->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    gui::ImageSurface second(636, 553);
+    ImageSurface second(636, 553);
     second.Paint([this](gui::Graphics& g) { window->Canvas1_Paint(window->Canvas1(), g, {}); });
     ASSERT_EQ(onScreen.size(), QSize(636, 553));
     int differing = 0;

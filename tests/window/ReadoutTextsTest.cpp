@@ -9,8 +9,8 @@
 #include <QToolTip>
 #include <map>
 
-#include "gui/internal/TextFitting.h"
 #include "support/MainWindowFixture.h"
+#include "support/Shown.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ TEST_F(ReadoutTexts, TheWidestCommonTextsAreShownWhole) {
 
     for (const auto& [field, text] : widest) {
         field->Text(text);
-        const gui::ShownText shown = gui::Shown(*field);
+        const ShownText shown = Shown(*field);
         EXPECT_EQ(shown.text, text) << field->Name();
         EXPECT_TRUE(shown.whole) << field->Name() << ": " << text;
         EXPECT_GE(shown.pixelSize, kReadablePixels) << field->Name() << ": " << text;
@@ -113,7 +113,7 @@ TEST_F(ReadoutTexts, ATextTooWideShowsItsBeginningAndAMark) {
 
     for (gui::TextField* field : {&window->EditField10(), &window->EditField6(), &window->EditField13()}) {
         const std::string text = field->Text();
-        const gui::ShownText shown = gui::Shown(*field);
+        const ShownText shown = Shown(*field);
         ASSERT_GE(shown.text.size(), 4u) << field->Name();
         EXPECT_EQ(shown.text.substr(0, 3), text.substr(0, 3)) << field->Name() << " shows " << shown.text;
         EXPECT_EQ(shown.text.substr(shown.text.size() - 3), "\xe2\x80\xa6")
@@ -137,7 +137,7 @@ TEST_F(ReadoutTexts, ATextTooWideShowsItsBeginningAndAMark) {
     Click(window->RadioButton1());
     window->EditField2().Text("0.3333333333");
     Click(window->RadioButton2());
-    const gui::ShownText speed = gui::Shown(window->EditField2());
+    const ShownText speed = Shown(window->EditField2());
     EXPECT_EQ(speed.text, "-0.3333333333");
     EXPECT_TRUE(speed.whole);
 
@@ -154,9 +154,9 @@ TEST_F(ReadoutTexts, AProgramWriteIntoAFocusedFieldShowsItsBeginning) {
     Settle();
     ASSERT_TRUE(readout->hasFocus());
     window->EditField10().Text("-1342177280.00 ns");
-    EXPECT_EQ(gui::Shown(window->EditField10()).text.substr(0, 4), "-134");
+    EXPECT_EQ(Shown(window->EditField10()).text.substr(0, 4), "-134");
     QTest::keyClick(readout, Qt::Key_End);
-    const gui::ShownText typing = gui::Shown(window->EditField10());
+    const ShownText typing = Shown(window->EditField10());
     EXPECT_FALSE(typing.whole) << "scrolled to the cursor at the end";
     EXPECT_EQ(typing.text.substr(typing.text.size() - 2), "ns") << typing.text;
 }
@@ -169,7 +169,7 @@ TEST_F(ReadoutTexts, LabelsFitTheirBoxesAndNeverCoverTheirNeighbours) {
     for (gui::RectControl* control : window->Controls()) {
         auto* label = dynamic_cast<gui::Label*>(control);
         if (!label) continue;
-        const gui::ShownText shown = gui::Shown(*label);
+        const ShownText shown = Shown(*label);
         EXPECT_EQ(shown.text, label->Text()) << label->Name();
         EXPECT_TRUE(shown.whole) << label->Name();
         EXPECT_EQ(shown.stretch, 100) << label->Name() << " needed narrower letters";
@@ -188,7 +188,7 @@ TEST_F(ReadoutTexts, LabelsFitTheirBoxesAndNeverCoverTheirNeighbours) {
     EXPECT_FALSE(label->geometry().intersects(field->geometry()))
         << "\"that black clock there reads\" covers its field";
     EXPECT_EQ(field->parentWidget()->childAt(field->geometry().topLeft() + QPoint(3, 10)), field);
-    const gui::ShownText shown = gui::Shown(window->StaticText13());
+    const ShownText shown = Shown(window->StaticText13());
     EXPECT_EQ(shown.text.substr(0, 10), "that black");
     EXPECT_TRUE(shown.whole);
     Settle();
@@ -223,7 +223,7 @@ TEST_F(ReadoutTexts, AHugePasteCostsNoMoreToRepaintThanAShortText) {
     ASSERT_EQ(window->EditField2().Text().size(), 2'000'002u) << "an accepted speed keeps its text";
     ASSERT_TRUE(speed->hasFocus());
     EXPECT_LT(hugeTime, 3 * shortTime) << "short " << shortTime << " ns, huge " << hugeTime << " ns";
-    EXPECT_EQ(gui::Shown(window->EditField2()).text.substr(0, 4), "0.33");
+    EXPECT_EQ(Shown(window->EditField2()).text.substr(0, 4), "0.33");
 }
 
 }  // namespace

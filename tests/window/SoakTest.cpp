@@ -5,8 +5,8 @@
 #include <regex>
 
 #include "gui/Numbers.h"
-#include "gui/internal/TextFitting.h"
 #include "support/MainWindowFixture.h"
+#include "support/Shown.h"
 
 namespace {
 
@@ -134,7 +134,7 @@ class Soak : public MainWindowFixture {
         static const std::string kMark = "\u2026";
         for (gui::TextField* field : fields) {
             const std::string text = field->Text();
-            const gui::ShownText shown = gui::Shown(*field);
+            const ShownText shown = Shown(*field);
             if (shown.text == text && shown.whole) continue;
             const bool marked =
                 shown.text.size() > kMark.size() &&

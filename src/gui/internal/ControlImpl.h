@@ -73,6 +73,11 @@ class WindowWidget final : public QMainWindow {
 
 // The Qt widget of a control, for gui/ and its tests.
 QWidget* WidgetOf(const RectControl& control);
+// The widget of a control of a known kind.
+template <class W>
+W& WidgetAs(const RectControl& control) {
+    return static_cast<W&>(*WidgetOf(control));
+}
 QMainWindow* WidgetOf(const Window& window);
 
 // The parent widget a control goes into: its container's widget, or the window's content area.

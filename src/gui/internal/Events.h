@@ -2,6 +2,7 @@
 
 // Only for gui/: how control events reach program code.
 
+#include <QObject>
 #include <exception>
 #include <utility>
 
@@ -41,6 +42,24 @@ void RaiseEvent(F&& handler) noexcept {
     } catch (...) {
         ReportFromEvent(std::current_exception());
     }
+}
+
+// Connects a widget's signal to one of the control's events: exactly one slot per event.
+template <class Sender, class Signal, class Control, class Event>
+void ForwardEvent(Sender& sender, Signal signal, Control& control, Event Control::*event) {
+    QObject::connect(&sender, signal, &sender, [&control, event] {
+        RaiseEvent([&control, event] {
+            if (control.*event) (control.*event)(control);
+        });
+    });
+}
+
+// Runs code that raises a control's change event inside the call, as a property setter does.
+template <class F>
+void AsSetter(F&& change) {
+    SetterScope scope;
+    std::forward<F>(change)();
+    scope.Finish();
 }
 
 }  // namespace gui::internal

@@ -24,8 +24,8 @@ double PenWidth(std::int64_t size) {
     return static_cast<double>(std::clamp<std::int64_t>(size, 1, 1000));
 }
 
-QPen PenFor(Color color, std::int64_t size) {
-    return QPen(ToQColor(color), PenWidth(size), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+QPen PenFor(Color color, double width) {
+    return QPen(ToQColor(color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
 // Whether `box` holds a circle whose outline, drawn with a pen of `pen` pixels, passes wholly outside
@@ -79,12 +79,6 @@ const QStaticText& PaintCache::Text(FontEntry& font, const QString& text) {
     }
     found->second.used = true;
     return found->second.text;
-}
-
-std::size_t PaintCache::TextCount() const {
-    std::size_t count = 0;
-    for (const auto& [key, font] : fonts_) count += font.texts.size();
-    return count;
 }
 
 const QImage* PaintCache::Background(const std::vector<AreaCall>& calls, const QSize& size) {
@@ -146,7 +140,7 @@ PainterGraphics::PainterGraphics(QPainter& painter, const QRectF& bounds, PaintC
     ApplyPen();
     ApplyFont();
     // The kept background is a picture in device pixels: only a surface that maps them one to one uses it.
-    inBackground_ = cache_ && cache_->KeepsBackground() && wholePixels_;
+    inBackground_ = cache_ && wholePixels_;
 }
 
 PainterGraphics::~PainterGraphics() {
@@ -165,7 +159,7 @@ void PainterGraphics::SettingChanged(Setting setting) {
 
 void PainterGraphics::ApplyPen() {
     const double width = PenWidth(PenSize());
-    painter_.setPen(PenFor(DrawingColor(), PenSize()));
+    painter_.setPen(PenFor(DrawingColor(), width));
     const double margin = kClipMargin + width;
     clip_ = ClipBox{bounds_.left() - margin, bounds_.top() - margin, bounds_.right() + margin,
                     bounds_.bottom() + margin};
@@ -198,7 +192,7 @@ void PainterGraphics::EndBackground() {
         painter_.drawImage(QPointF(0, 0), *picture);
     } else {
         for (const AreaCall& call : background_) {
-            painter_.setPen(PenFor(call.color, call.penSize));
+            painter_.setPen(PenFor(call.color, PenWidth(call.penSize)));
             DrawArea(call);
         }
         ApplyPen();

@@ -37,12 +37,6 @@ struct AreaCall {
 // not use is dropped.
 class PaintCache {
   public:
-    // The cache that pictures share keeps texts only: a picture is drawn from scratch, and a kept background
-    // would be a picture of its drawing.
-    explicit PaintCache(bool keepsBackground = true) : keepsBackground_(keepsBackground) {}
-
-    bool KeepsBackground() const { return keepsBackground_; }
-
     struct TextEntry {
         QStaticText text;
         bool used = true;
@@ -72,10 +66,7 @@ class PaintCache {
     void BeginPaint() { ++paints_; }
     void EndPaint();
 
-    std::size_t TextCount() const;
-
   private:
-    bool keepsBackground_;
     int paints_ = 0;
     QFont applicationFont_;
     std::map<std::pair<std::string, int>, FontEntry> fonts_;
@@ -87,8 +78,8 @@ class PaintCache {
 class PainterGraphics : public Graphics {
   public:
     // `bounds` is the visible area in the painter's logical coordinates; lines are clipped to a box a little
-    // larger than it before they reach the painter. A canvas hands in its `cache`, a picture the texts-only
-    // one; paper is drawn from scratch.
+    // larger than it before they reach the painter. A canvas hands in its `cache`; paper is drawn from
+    // scratch.
     PainterGraphics(QPainter& painter, const QRectF& bounds, PaintCache* cache = nullptr);
     ~PainterGraphics() override;
     PainterGraphics(const PainterGraphics&) = delete;
