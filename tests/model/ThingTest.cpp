@@ -62,6 +62,84 @@ INSTANTIATE_TEST_SUITE_P(
                     "DrawLine 343 400 458 400"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Shadows of the black object at rest in our frame, at speeds, times and lengths where rounding a product
+// twice moves a pixel: the far end rounds L cosPhi cosPhi and L cosPhi v once each, and a foot rounds its
+// whole height above the now line once. Worked out apart from the code, with the same doubles in the same
+// order.
+struct ShadowCase {
+    const char* name;
+    double sinPhi;
+    std::int64_t time;
+    std::int64_t length;
+    std::int64_t position;
+    Lines expected;  // rod, the three thin shadow lines, the shadow
+};
+
+void PrintTo(const ShadowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ShadowRounding : public DiagramState, public ::testing::WithParamInterface<ShadowCase> {};
+
+TEST_P(ShadowRounding, EachProductIsRoundedOnce) {
+    const ShadowCase& c = GetParam();
+    Tilt(c.sinPhi, 0);
+    Globals::theTime = c.time;
+    ShowObject(*Globals::myBlackThing, c.position, false, true);
+    Globals::myBlackThing->length = c.length;
+    RecordingGraphics g;
+    Globals::myBlackThing->Draw(g);
+    EXPECT_EQ(LinesStartingWith(g.lines, "DrawLine"), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Thing, ShadowRounding,
+    ::testing::Values(
+        // L cosPhi cosPhi is 87.36 where R(L cosPhi) cosPhi is 87.76; the far foot lies 48.24 below the now
+        // line where R(68.68) - R(20.44) is 49.
+        ShadowCase{"Speed0_3Time72Length96Position1",
+                   0.3,
+                   72,
+                   96,
+                   1,
+                   {"DrawLine 278 331 374 331", "DrawLine 278 331 278 407", "DrawLine 365 304 365 379",
+                    "DrawLine 365 304 278 331", "DrawLine 278 407 365 379"}},
+        // Before time 0: the near end's foot lies 104.83 above where R(-95.39) - R(9.43) makes it 104.
+        ShadowCase{"Speed0_3TimeMinus100Length96Position0",
+                   0.3,
+                   -100,
+                   96,
+                   0,
+                   {"DrawLine 234 495 330 495", "DrawLine 243 522 243 418", "DrawLine 330 495 330 390",
+                    "DrawLine 330 495 243 522", "DrawLine 243 418 330 390"}},
+        // L cosPhi cosPhi is the tie 52.5, away from zero 53, where R(L cosPhi) cosPhi is 52.25; L cosPhi v
+        // is 59.53 where R(L cosPhi) v is 59.25.
+        ShadowCase{"Speed0_75Time72Length120Position0",
+                   0.75,
+                   72,
+                   120,
+                   0,
+                   {"DrawLine 126 352 246 352", "DrawLine 193 412 193 521", "DrawLine 246 352 246 461",
+                    "DrawLine 246 352 193 412", "DrawLine 193 521 246 461"}},
+        // L cosPhi cosPhi is 60.48 where R(L cosPhi) cosPhi is 60.6; the feet lie 120.53 and 40.53 below
+        // where the products rounded apart make 120 and 40.
+        ShadowCase{"Speed0_8Time72Length168Position1",
+                   0.8,
+                   72,
+                   168,
+                   1,
+                   {"DrawLine 242 357 410 357", "DrawLine 242 357 242 478", "DrawLine 302 276 302 398",
+                    "DrawLine 302 276 242 357", "DrawLine 242 478 302 398"}},
+        // A negative speed: the far foot lies 20.78 below where R(62.35) - R(41.57) is 20.
+        ShadowCase{"SpeedMinus0_5Time72Length144Position0",
+                   -0.5,
+                   72,
+                   144,
+                   0,
+                   {"DrawLine 192 338 336 338", "DrawLine 228 276 228 359", "DrawLine 336 338 336 421",
+                    "DrawLine 336 338 228 276", "DrawLine 228 359 336 421"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 class ThingCases : public DiagramState {};
 
 TEST_F(ThingCases, InvisibleDrawsNothingAndKeepsTheSettings) {

@@ -49,20 +49,35 @@ TEST_F(CanvasInteraction, WorkedExampleWithRedAsOurFrame) {
                                         "DrawLine 228 256 228 346", "DrawLine 228 256 300 310"}));
 }
 
-TEST_F(CanvasInteraction, PressesNearTheOriginDragItElsewhereMarkAnEvent) {
-    struct Case {
-        int dx, dy;
-        bool drags;
-    } cases[] = {{7, -7, true}, {-7, 7, true}, {0, 0, true}, {8, 0, false}, {0, -8, false}, {-8, -8, false}};
-    for (const auto& c : cases) {
-        SetUp();
-        Press(300 + c.dx, 400 + c.dy);
-        EXPECT_EQ(Globals::inKoordDragMode, c.drags) << c.dx << "," << c.dy;
-        EXPECT_EQ(Globals::inProjectingMode, !c.drags) << c.dx << "," << c.dy;
-        EXPECT_EQ(CanvasPaints(), c.drags ? 0 : 1) << "only a pressed event asks for a repaint";
-        Release(300 + c.dx, 400 + c.dy);
-    }
+struct NearOrigin {
+    const char* name;
+    int dx, dy;
+    bool drags;
+};
+
+void PrintTo(const NearOrigin& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class PressNearOrigin : public CanvasInteraction, public ::testing::WithParamInterface<NearOrigin> {};
+
+TEST_P(PressNearOrigin, PressesNearTheOriginDragItElsewhereMarkAnEvent) {
+    const NearOrigin& c = GetParam();
+    Press(300 + c.dx, 400 + c.dy);
+    EXPECT_EQ(Globals::inKoordDragMode, c.drags);
+    EXPECT_EQ(Globals::inProjectingMode, !c.drags);
+    EXPECT_EQ(CanvasPaints(), c.drags ? 0 : 1) << "only a pressed event asks for a repaint";
+    Release(300 + c.dx, 400 + c.dy);
+}
+
+INSTANTIATE_TEST_SUITE_P(CanvasInteraction, PressNearOrigin,
+                         ::testing::Values(NearOrigin{"SevenRightSevenUp", 7, -7, true},
+                                           NearOrigin{"SevenLeftSevenDown", -7, 7, true},
+                                           NearOrigin{"OnTheOrigin", 0, 0, true},
+                                           NearOrigin{"EightRight", 8, 0, false},
+                                           NearOrigin{"EightUp", 0, -8, false},
+                                           NearOrigin{"EightLeftEightUp", -8, -8, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CanvasInteraction, CursorIsTheOpenHandOverTheOriginSquare) {
     for (int dx = -9; dx <= 9; ++dx) {
@@ -79,22 +94,37 @@ TEST_F(CanvasInteraction, CursorIsTheOpenHandOverTheOriginSquare) {
     EXPECT_EQ(CanvasWidget()->cursor().shape(), Qt::OpenHandCursor);
 }
 
-TEST_F(CanvasInteraction, OriginDragStaysStrictlyInsideTheBounds) {
-    struct Case {
-        int x, y;
-        bool accepted;
-    } cases[] = {{21, 300, true},  {20, 300, false}, {615, 300, true},  {616, 300, false}, {300, 21, true},
-                 {300, 20, false}, {300, 532, true}, {300, 533, false}, {-50, 900, false}};
-    for (const auto& c : cases) {
-        SetUp();
-        Press(300, 400);
-        Drag(c.x, c.y);
-        EXPECT_EQ(Globals::Nx, c.accepted ? c.x : 300) << c.x << "," << c.y;
-        EXPECT_EQ(Globals::Ny, c.accepted ? c.y : 400) << c.x << "," << c.y;
-        EXPECT_EQ(CanvasPaints(), c.accepted ? 1 : 0);
-        Release(c.x, c.y);
-    }
+struct DragTarget {
+    const char* name;
+    int x, y;
+    bool accepted;
+};
+
+void PrintTo(const DragTarget& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class OriginDrag : public CanvasInteraction, public ::testing::WithParamInterface<DragTarget> {};
+
+TEST_P(OriginDrag, OriginDragStaysStrictlyInsideTheBounds) {
+    const DragTarget& c = GetParam();
+    Press(300, 400);
+    Drag(c.x, c.y);
+    EXPECT_EQ(Globals::Nx, c.accepted ? c.x : 300);
+    EXPECT_EQ(Globals::Ny, c.accepted ? c.y : 400);
+    EXPECT_EQ(CanvasPaints(), c.accepted ? 1 : 0);
+    Release(c.x, c.y);
+}
+
+// The origin stays more than 20 pixels inside every edge of the 636 x 553 canvas.
+INSTANTIATE_TEST_SUITE_P(
+    CanvasInteraction, OriginDrag,
+    ::testing::Values(DragTarget{"LeftAt21", 21, 300, true}, DragTarget{"LeftAt20", 20, 300, false},
+                      DragTarget{"RightAt615", 615, 300, true}, DragTarget{"RightAt616", 616, 300, false},
+                      DragTarget{"TopAt21", 300, 21, true}, DragTarget{"TopAt20", 300, 20, false},
+                      DragTarget{"BottomAt532", 300, 532, true}, DragTarget{"BottomAt533", 300, 533, false},
+                      DragTarget{"FarOutside", -50, 900, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CanvasInteraction, FastDragPastAnEdgeLeavesTheLastAcceptedPoint) {
     Press(305, 395);

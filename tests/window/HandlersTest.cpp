@@ -50,13 +50,28 @@ TEST_F(Handlers, TypedTwoIsRefusedWithOneRepaint) {
     EXPECT_EQ(CanvasPaints(), 1) << "one repaint, from the nested run on the restored text";
 }
 
-TEST_F(Handlers, PlusAndMinusOneAreRefused) {
-    for (const char* text : {"-1", "1", "1e400", "-7", "1.0000"}) {
-        SetUp();
-        window->EditField2().Text(text);
-        ExpectSpeed(0.6, 31, "0.6");
-    }
+struct RefusedSpeed {
+    const char* name;
+    const char* text;
+};
+
+void PrintTo(const RefusedSpeed& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class RefusedSpeeds : public Handlers, public ::testing::WithParamInterface<RefusedSpeed> {};
+
+TEST_P(RefusedSpeeds, PlusAndMinusOneAreRefused) {
+    window->EditField2().Text(GetParam().text);
+    ExpectSpeed(0.6, 31, "0.6");
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, RefusedSpeeds,
+                         ::testing::Values(RefusedSpeed{"MinusOne", "-1"}, RefusedSpeed{"One", "1"},
+                                           RefusedSpeed{"BeyondTheLargestDouble", "1e400"},
+                                           RefusedSpeed{"MinusSeven", "-7"},
+                                           RefusedSpeed{"OneWithZeros", "1.0000"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Handlers, EveryChangeOfTheTextIsJudgedOnItsOwn) {
     TypeOver("");

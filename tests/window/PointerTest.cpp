@@ -26,37 +26,73 @@ class Pointer : public MainWindowFixture {
     }
 };
 
+// A press on the canvas that is answered: one marks an event, one drags the origin.
+struct PressCase {
+    const char* name;
+    int x, y;
+};
+
+void PrintTo(const PressCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AnsweredPress : public Pointer, public ::testing::WithParamInterface<PressCase> {
+  protected:
+    // Only a pressed event repaints at its release.
+    int ReleaseRepaints() const { return GetParam().x == 228 ? 1 : 0; }
+};
+
 // A modal dialog that opens while the button is held takes the release: the window is blocked and Qt drops
 // it. The press still ends, once, whether it marked an event or dragged the origin.
-TEST_F(Pointer, AModalDialogOpenedDuringAPressEndsIt) {
-    struct Case {
-        const char* name;
-        int x, y;
-    } cases[] = {{"pressed event", 228, 256}, {"origin drag", 300, 400}};
-    for (const Case& c : cases) {
-        SetUp();
-        PressThroughWindow(c.x, c.y);
-        ASSERT_TRUE(Globals::inProjectingMode || Globals::inKoordDragMode) << c.name;
-        ForgetPaints();
-        QDialog dialog(gui::WidgetOf(*window));
-        bool modesDuringDialog = true;
-        QTimer::singleShot(0, &dialog, [&] {
-            ReleaseThroughWindow(c.x, c.y);
-            modesDuringDialog = Globals::inProjectingMode || Globals::inKoordDragMode;
-            dialog.accept();
-        });
-        dialog.exec();
-        EXPECT_FALSE(modesDuringDialog) << c.name << ": the press ended when the dialog blocked the window";
-        EXPECT_FALSE(Globals::inProjectingMode) << c.name;
-        EXPECT_FALSE(Globals::inKoordDragMode) << c.name;
-        EXPECT_EQ(CanvasPaints(), c.x == 228 ? 1 : 0) << c.name << ": the release's repaint, once";
-        EXPECT_EQ(NextPaint().back(), "DrawString \"Space\" 606 142") << c.name << ": no projection lines";
-        PressThroughWindow(100, 100);
-        EXPECT_TRUE(Globals::inProjectingMode) << c.name << ": the next press works as ever";
-        ReleaseThroughWindow(100, 100);
-        EXPECT_FALSE(Globals::inProjectingMode) << c.name;
-    }
+TEST_P(AnsweredPress, AModalDialogOpenedDuringAPressEndsIt) {
+    const PressCase& c = GetParam();
+    PressThroughWindow(c.x, c.y);
+    ASSERT_TRUE(Globals::inProjectingMode || Globals::inKoordDragMode);
+    ForgetPaints();
+    QDialog dialog(gui::WidgetOf(*window));
+    bool modesDuringDialog = true;
+    QTimer::singleShot(0, &dialog, [&] {
+        ReleaseThroughWindow(c.x, c.y);
+        modesDuringDialog = Globals::inProjectingMode || Globals::inKoordDragMode;
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_FALSE(modesDuringDialog) << "the press ended when the dialog blocked the window";
+    EXPECT_FALSE(Globals::inProjectingMode);
+    EXPECT_FALSE(Globals::inKoordDragMode);
+    EXPECT_EQ(CanvasPaints(), ReleaseRepaints()) << "the release's repaint, once";
+    EXPECT_EQ(NextPaint().back(), "DrawString \"Space\" 606 142") << "no projection lines";
+    PressThroughWindow(100, 100);
+    EXPECT_TRUE(Globals::inProjectingMode) << "the next press works as ever";
+    ReleaseThroughWindow(100, 100);
+    EXPECT_FALSE(Globals::inProjectingMode);
 }
+
+// The block alone ends the press, while the main window stays active: a modal window need not take the
+// focus to block it. The release that still arrives afterwards ends nothing a second time.
+TEST_P(AnsweredPress, BlockingTheWindowEndsItWithoutDeactivation) {
+    const PressCase& c = GetParam();
+    QWidget* main = gui::WidgetOf(*window);
+    PressThroughWindow(c.x, c.y);
+    ASSERT_TRUE(Globals::inProjectingMode || Globals::inKoordDragMode);
+    ForgetPaints();
+    QEvent blocked(QEvent::WindowBlocked);
+    QApplication::sendEvent(main, &blocked);
+    EXPECT_FALSE(Globals::inProjectingMode);
+    EXPECT_FALSE(Globals::inKoordDragMode);
+    EXPECT_EQ(CanvasPaints(), ReleaseRepaints()) << "the release's repaint";
+    QEvent unblocked(QEvent::WindowUnblocked);
+    QApplication::sendEvent(main, &unblocked);
+    ReleaseThroughWindow(c.x, c.y);
+    EXPECT_EQ(CanvasPaints(), ReleaseRepaints()) << "once";
+    EXPECT_EQ(NextPaint().back(), "DrawString \"Space\" 606 142") << "no projection lines";
+    EXPECT_EQ(QApplication::activeWindow(), main) << "nothing but the block ended the press";
+}
+
+INSTANTIATE_TEST_SUITE_P(Pointer, AnsweredPress,
+                         ::testing::Values(PressCase{"PressedEvent", 228, 256},
+                                           PressCase{"OriginDrag", 300, 400}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A press whose release went elsewhere ends at the first move that finds the button up.
 TEST_F(Pointer, AMoveWithTheButtonUpEndsAPressWhoseReleaseWasLost) {

@@ -13,6 +13,16 @@ class WholeDiagram : public MainWindowFixture {
         Globals::Print(g);
         return g.lines;
     }
+    // The unit circles' colour and their ten boxes around the origin at (300, 400).
+    static std::vector<std::string> UnitCircles() {
+        std::vector<std::string> lines{"DrawingColor 220 220 220"};
+        for (int k = 1; k <= 10; ++k) {
+            const int r = 72 * k;
+            lines.push_back("DrawOval " + std::to_string(300 - r) + " " + std::to_string(400 - r) + " " +
+                            std::to_string(2 * r) + " " + std::to_string(2 * r));
+        }
+        return lines;
+    }
 };
 
 TEST_F(WholeDiagram, FrameTiltsFollowTheFrameWeThinkWith) {
@@ -36,12 +46,7 @@ TEST_F(WholeDiagram, FrameTiltsFollowTheFrameWeThinkWith) {
 TEST_F(WholeDiagram, UnitCirclesThenFramesAndNothingBetweenWithTheConeOff) {
     const auto lines = Printed();
     ASSERT_GE(lines.size(), 12u);
-    EXPECT_EQ(lines[0], "DrawingColor 220 220 220");
-    for (int k = 1; k <= 10; ++k) {
-        const int r = 72 * k;
-        EXPECT_EQ(lines[k], "DrawOval " + std::to_string(300 - r) + " " + std::to_string(400 - r) + " " +
-                                std::to_string(2 * r) + " " + std::to_string(2 * r));
-    }
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 11), UnitCircles());
     EXPECT_EQ(lines[10], "DrawOval -420 -320 1440 1440");
     EXPECT_EQ(lines[11], "PenSize 2") << "the black frame's own settings follow the circles directly";
 }
@@ -94,6 +99,33 @@ TEST_F(WholeDiagram, ObjectsTakeTheirControls) {
     Printed();
     EXPECT_TRUE(Globals::myRedThing->hasTrace);
     EXPECT_FALSE(Globals::myRedThing->hasShadow);
+}
+
+// With everything switched on, each part is drawn whole and in its place: circles, light cone, black frame,
+// red frame, black object, red object, each frame and object exactly as its own Draw draws it alone.
+TEST_F(WholeDiagram, FramesThenObjectsWithEverythingOn) {
+    for (gui::CheckBox* box :
+         {&window->CheckBox1(), &window->CheckBox2(), &window->CheckBox3(), &window->CheckBox4(),
+          &window->CheckBox5(), &window->CheckBox6(), &window->CheckBox7()}) {
+        box->Value(true);
+    }
+    const auto printed = Printed();
+
+    std::vector<std::string> expected = UnitCircles();
+    expected.insert(expected.end(), {"DrawingColor 80 80 222", "PenSize 1", "DrawLine 300 400 900 -800",
+                                     "DrawLine 300 400 -300 1600", "DrawLine 300 400 1500 1000",
+                                     "DrawLine 300 400 -900 -200"});
+    const auto drawnAlone = [](auto& part) {
+        RecordingGraphics g;
+        part.Draw(g);
+        EXPECT_FALSE(g.lines.empty());
+        return g.lines;
+    };
+    for (const auto& part : {drawnAlone(*Globals::myBlackSys), drawnAlone(*Globals::myRedSys),
+                             drawnAlone(*Globals::myBlackThing), drawnAlone(*Globals::myRedThing)}) {
+        expected.insert(expected.end(), part.begin(), part.end());
+    }
+    EXPECT_EQ(printed, expected);
 }
 
 TEST_F(WholeDiagram, TheCanvasPaintsExactlyWhatPrintDraws) {

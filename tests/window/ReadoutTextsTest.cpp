@@ -161,9 +161,8 @@ TEST_F(ReadoutTexts, AProgramWriteIntoAFocusedFieldShowsItsBeginning) {
     EXPECT_EQ(typing.text.substr(typing.text.size() - 2), "ns") << typing.text;
 }
 
-// Every label's text fits its laid-out box at the application's font; with a larger font no label grows
-// over the control beside it, and it shows its beginning.
-TEST_F(ReadoutTexts, LabelsFitTheirBoxesAndNeverCoverTheirNeighbours) {
+// Every label's text fits its laid-out box at the application's font.
+TEST_F(ReadoutTexts, LabelsFitTheirBoxes) {
     const auto labels = gui::WidgetOf(*window)->findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 13);
     for (gui::RectControl* control : window->Controls()) {
@@ -175,13 +174,23 @@ TEST_F(ReadoutTexts, LabelsFitTheirBoxesAndNeverCoverTheirNeighbours) {
         EXPECT_EQ(shown.stretch, 100) << label->Name() << " needed narrower letters";
         EXPECT_EQ(Widget(*label)->width(), label->Width()) << label->Name() << " grew";
     }
+}
 
-    const QFont original = QApplication::font();
-    QFont large = original;
-    large.setPixelSize(15);
-    QApplication::setFont(large);
-    SetUp();
-    QApplication::setFont(original);
+// The main window made while the application's font is 15 pixels high.
+class ReadoutTextsInALargeFont : public ReadoutTexts {
+  protected:
+    void SetUp() override {
+        const QFont original = QApplication::font();
+        QFont large = original;
+        large.setPixelSize(15);
+        QApplication::setFont(large);
+        ReadoutTexts::SetUp();
+        QApplication::setFont(original);
+    }
+};
+
+// With a larger font no label grows over the control beside it, and it shows its beginning.
+TEST_F(ReadoutTextsInALargeFont, LabelsNeverCoverTheirNeighbours) {
     QWidget* label = Widget(window->StaticText13());
     QWidget* field = Widget(window->EditField6());
     ASSERT_EQ(label->font().pixelSize(), 15);
