@@ -8,11 +8,11 @@
 #include <QTest>
 #include <QWidget>
 #include <cstdlib>
-#include <ctime>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "Platform.h"
 #include "gui/ImageSurface.h"
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Runtime.h"
@@ -57,12 +57,6 @@ class Window1& InState(bool worst) {
     return w;
 }
 
-double ThreadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // The paint handler drawing into a 636 x 553 picture.
 void BM_CanvasPaintOnImage(benchmark::State& state, bool worst) {
     class Window1& w = InState(worst);
@@ -104,9 +98,9 @@ void BM_TimeSliderStep(benchmark::State& state) {
     PaintCounter counter;
     gui::WidgetOf(w.Canvas1())->installEventFilter(&counter);
     for (auto _ : state) {
-        const double start = ThreadCpuSeconds();
+        const double start = bench::ThreadCpuSeconds();
         const bool painted = TimeSliderStep(w, counter);
-        state.SetIterationTime(ThreadCpuSeconds() - start);
+        state.SetIterationTime(bench::ThreadCpuSeconds() - start);
         if (!painted) state.SkipWithError("the step caused no paint of the canvas");
     }
     gui::WidgetOf(w.Canvas1())->removeEventFilter(&counter);
@@ -118,7 +112,7 @@ BENCHMARK(BM_TimeSliderStep)->UseManualTime()->Unit(benchmark::kMicrosecond);
 //     valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*Repeated*' canvas_bench --repeat step
 //     100
 // counts only the work itself.
-[[gnu::noinline]] void Repeated(const std::function<void()>& what, long times) {
+BENCH_NOINLINE void Repeated(const std::function<void()>& what, long times) {
     for (long i = 0; i < times; ++i) what();
 }
 
@@ -147,7 +141,7 @@ int Repeat(const std::string& what, long times) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     int status = 0;
     if (argc == 4 && std::string_view(argv[1]) == "--repeat") {
