@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <cstdlib>
 
 #include "model/Globals.h"
 #include "support/ImageSurface.h"
@@ -57,7 +56,7 @@ BENCHMARK(BM_FramesAndObjectsRecorded)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,34 +1,25 @@
 #pragma once
 
 // Shared by the two start-up probes: report the time from the launcher's clock reading (argv[1], in
-// nanoseconds of CLOCK_MONOTONIC) to the end of the first paint pass, and the peak resident memory the
-// kernel counted until then, and end the process at once.
+// nanoseconds of the steady clock: CLOCK_MONOTONIC on Linux, as Python's time.monotonic_ns() reads it) to the
+// end of the first paint pass, and the peak resident memory the system counted until then, and end the
+// process at once.
 
-#include <unistd.h>
 #include <QApplication>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <fstream>
-#include <string>
+
+#include "Platform.h"
 
 namespace bench {
 
 inline long long MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-inline long PeakResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-    }
-    return -1;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
 }
 
 // Watches the application for its first paint event; once that paint pass has ended, prints
@@ -45,7 +36,7 @@ class FirstPaintProbe final : public QObject {
                 const long long elapsed = MonotonicNanoseconds() - start_;
                 std::printf("%lld %ld\n", elapsed / 1000, PeakResidentKiB());
                 std::fflush(stdout);
-                _exit(0);
+                std::_Exit(0);
             });
         }
         return false;

@@ -8,7 +8,6 @@
 #include <QPrinter>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 #include "gui/internal/PrintHooks.h"
 #include "gui/internal/Runtime.h"
@@ -29,7 +28,7 @@ BENCHMARK(BM_PrintOnePageToPdf)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     const QString pdf = QDir::temp().filePath(QStringLiteral("travik-print-bench.pdf"));

@@ -18,7 +18,9 @@ packages=(
   poppler-utils
   # the Windows resource script is compiled and read back with the MinGW tools
   binutils-mingw-w64-x86-64
-  # a real X server for running the program from the README on a machine without a desktop
+  # the desktop entry is checked with desktop-file-validate
+  desktop-file-utils
+  # a virtual X server for running the program on a machine without a desktop: xvfb-run -a ./scripts/start.sh
   xvfb xauth
 )
 

@@ -1,15 +1,21 @@
 #include "gui/PrinterSetup.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <exception>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "gui/Graphics.h"
 #include "gui/internal/ControlImpl.h"
+#include "gui/internal/Events.h"
 #include "gui/internal/ImplAccess.h"
 #include "gui/internal/PainterGraphics.h"
 #include "gui/internal/PrintHooks.h"
@@ -31,12 +37,29 @@ QWidget* ParentWidget(Window* parent) {
 }
 
 // The printer and its painter on the page, scaled to diagram pixels and clipped to the part of the
-// drawing's area that fits on the page.
+// drawing's area that fits on the page. Letting go of it ends the job; a job that fails then is reported by
+// the runtime as a handler's error is, since nothing may throw out of a destructor.
+//
+// Qt's PDF writer ignores its file's write errors and ends the job as if the page were written: a full disk
+// leaves a cut file and no word of it. So a job into a file writes into a temporary file, which must hold a
+// whole PDF, and the page is then copied into the chosen file with every write checked. The chosen file is
+// opened as the job starts, as Qt would open it, so a file that cannot be written stops the job at once.
 struct PrinterPage {
     PrinterPage(std::unique_ptr<QPrinter> ownedPrinter, QPrinter& printer, const QRectF& area)
-        : owned(std::move(ownedPrinter)), painter(&printer) {
+        : owned(std::move(ownedPrinter)), printer(printer), uncaughtAtStart(std::uncaught_exceptions()) {
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+            chosen.setFileName(printer.outputFileName());
+            spoolFolder.emplace();
+            if (!spoolFolder->isValid())
+                throw std::runtime_error(CannotPrintInto(chosen.fileName(), spoolFolder->errorString()));
+            if (!chosen.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                throw std::runtime_error(CannotPrintInto(chosen.fileName(), chosen.errorString()));
+            printer.setOutputFileName(spoolFolder->filePath(QStringLiteral("page.pdf")));
+        }
+        const bool started = painter.begin(&printer);
+        if (!started) RestoreFileName();
         // Qt only warns when a job cannot start; drawing on would end as if the page had been printed.
-        if (!painter.isActive()) throw std::runtime_error(CannotStart(printer));
+        if (!started) throw std::runtime_error(CannotStart());
         const double scale = printer.resolution() / kDiagramPixelsPerInch;
         painter.scale(scale, scale);
         const QRectF page = printer.pageRect(QPrinter::DevicePixel);
@@ -44,13 +67,68 @@ struct PrinterPage {
         painter.setClipRect(bounds);
     }
 
-    static std::string CannotStart(const QPrinter& printer) {
+    ~PrinterPage() {
+        try {
+            End();
+        } catch (...) {
+            // An error on its way out of the drawing is the one to report; the job's end follows from it.
+            if (std::uncaught_exceptions() == uncaughtAtStart)
+                internal::ReportFromEvent(std::current_exception());
+        }
+    }
+
+    PrinterPage(const PrinterPage&) = delete;
+    PrinterPage& operator=(const PrinterPage&) = delete;
+
+    void End() {
+        const bool ended = painter.end();
+        RestoreFileName();
+        if (!ended || printer.printerState() == QPrinter::Error) {
+            if (spoolFolder) throw std::runtime_error(CannotPrintInto(chosen.fileName(), QString()));
+            throw std::runtime_error("the printer \"" + printer.printerName().toStdString() +
+                                     "\" cannot finish the print job");
+        }
+        if (!spoolFolder) return;
+        QFile spool(spoolFolder->filePath(QStringLiteral("page.pdf")));
+        if (!spool.open(QIODevice::ReadOnly))
+            throw std::runtime_error(CannotPrintInto(chosen.fileName(), spool.errorString()));
+        const QByteArray pdf = spool.readAll();
+        // A whole PDF ends with its end-of-file marker, which the writer writes last.
+        if (!pdf.trimmed().endsWith("%%EOF")) {
+            throw std::runtime_error(CannotPrintInto(
+                chosen.fileName(),
+                QStringLiteral("the page could not be written whole into the temporary folder \"%1\"")
+                    .arg(QFileInfo(spoolFolder->path()).path())));
+        }
+        if (chosen.write(pdf) != pdf.size() || !chosen.flush())
+            throw std::runtime_error(CannotPrintInto(chosen.fileName(), chosen.errorString()));
+        chosen.close();
+        if (chosen.error() != QFileDevice::NoError)
+            throw std::runtime_error(CannotPrintInto(chosen.fileName(), chosen.errorString()));
+    }
+
+    // The printer keeps the file the user chose for the next print dialog.
+    void RestoreFileName() {
+        if (spoolFolder) printer.setOutputFileName(chosen.fileName());
+    }
+
+    std::string CannotStart() const {
         if (printer.outputFormat() == QPrinter::PdfFormat)
-            return "cannot print into the file \"" + printer.outputFileName().toStdString() + "\"";
+            return CannotPrintInto(printer.outputFileName(), QString());
         return "the printer \"" + printer.printerName().toStdString() + "\" cannot start the print job";
     }
 
+    static std::string CannotPrintInto(const QString& file, const QString& reason) {
+        std::string text = "cannot print into the file \"" + file.toStdString() + "\"";
+        if (!reason.isEmpty()) text += ": " + reason.toStdString();
+        return text;
+    }
+
     std::unique_ptr<QPrinter> owned;
+    QPrinter& printer;
+    int uncaughtAtStart;
+    QFile chosen;
+    std::optional<QTemporaryDir> spoolFolder;
     QPainter painter;
     QRectF bounds;
 };

@@ -39,7 +39,7 @@ bool Window1::FilePageSetup_Action() {
 
 bool Window1::FilePrint_Action() {
     // The page shows the canvas's area, as the screen does. The surface is let go when this block ends,
-    // which completes the print job.
+    // which completes the print job; the runtime reports a job that fails then.
     const std::unique_ptr<gui::Graphics> g =
         gui::OpenPrinterDialog(Globals::printerSetupDone ? Globals::myPrinterSetup.get() : nullptr, nullptr,
                                Globals::gw, Globals::gh);

@@ -59,7 +59,7 @@ TEST_F(Placement, TheAboutWindowOpensOverTheMainWindowWhereverItIs) {
 
 // The screen is larger than the main window, so that centring shows; the offscreen platform's own is not.
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" TRAVIK_WIDE_SCREEN, 1);
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TRAVIK_WIDE_SCREEN);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

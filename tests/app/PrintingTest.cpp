@@ -31,6 +31,7 @@ class Printing : public ApplicationFixture {
     void AnswerPrint(bool confirm) {
         gui::hooks::printDialog = [this, confirm](QPrinter& printer, bool withSetup) {
             dialogsWithSetup.push_back(withSetup);
+            offeredFiles.push_back(printer.outputFileName());
             orientation = printer.pageLayout().orientation();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
@@ -64,6 +65,8 @@ class Printing : public ApplicationFixture {
     QString pdf;
     std::optional<QMarginsF> margins;
     std::vector<bool> dialogsWithSetup;
+    // The output file each print dialog was opened with, before the answer chose one.
+    std::vector<QString> offeredFiles;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QRectF paintRectPoints;
 };
@@ -136,38 +139,58 @@ TEST_F(Printing, ConfirmedPageSetupServesEveryLaterPrint) {
     EXPECT_TRUE(QFile::exists(pdf));
 }
 
-// The runtime's own error box, as the user sees it, with no hook in its place.
-TEST_F(Printing, APrinterThatCannotStartIsReportedAndTheNextPrintWorks) {
+// A file that cannot be written is reported in the runtime's own error box, as the user sees it, with no hook
+// in its place: one that cannot be opened as the job starts, and one that fills up as the page is written,
+// where Qt's PDF writer alone would end the job as if all had gone well.
+TEST_F(Printing, AFileThatCannotBeWrittenIsReportedAndTheNextPrintWorks) {
     gui::hooks::unhandledError = nullptr;
     const QString good = pdf;
-    const QString unwritable = QStringLiteral(TRAVIK_ARTIFACTS "/no-such-folder/page.pdf");
-    ASSERT_FALSE(QFileInfo::exists(QFileInfo(unwritable).path()));
-    for (const bool withSetup : {false, true}) {
-        SCOPED_TRACE(withSetup ? "with the confirmed page setup" : "with the default setup");
-        if (withSetup) {
-            AnswerPageSetup(true);
-            main->FilePageSetup_Action();
-        }
-        pdf = unwritable;
-        AnswerPrint(true);
-        ::testing::internal::CaptureStderr();
-        MenuAction(*main, "FilePrint")->trigger();
-        const std::string said = ::testing::internal::GetCapturedStderr();
-        EXPECT_NE(
-            said.find("unhandled error: cannot print into the file \"" + unwritable.toStdString() + "\""),
-            std::string::npos)
-            << said;
-        EXPECT_EQ(said.find("Painter not active"), std::string::npos)
-            << "nothing is drawn on a job that failed";
-        const QList<QMessageBox*> boxes = ShownMessageBoxes();
-        ASSERT_EQ(boxes.size(), 1);
-        EXPECT_TRUE(boxes[0]->text().contains(unwritable)) << boxes[0]->text().toStdString();
-        delete boxes[0];
+    struct Case {
+        const char* name;
+        QString file;
+    };
+    std::vector<Case> cases = {
+        {"a folder that is not there", QStringLiteral(TRAVIK_ARTIFACTS "/no-such-folder/page.pdf")},
+    };
+    ASSERT_FALSE(QFileInfo::exists(QFileInfo(cases[0].file).path()));
+    // A device that is always full, on systems that have one.
+    if (QFileInfo::exists(QStringLiteral("/dev/full")))
+        cases.push_back({"a full disk", QStringLiteral("/dev/full")});
+    for (const Case& c : cases) {
+        for (const bool withSetup : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (withSetup ? ", with the confirmed page setup" : ""));
+            if (withSetup) {
+                AnswerPageSetup(true);
+                main->FilePageSetup_Action();
+            }
+            pdf = c.file;
+            AnswerPrint(true);
+            ::testing::internal::CaptureStderr();
+            MenuAction(*main, "FilePrint")->trigger();
+            const std::string said = ::testing::internal::GetCapturedStderr();
+            EXPECT_NE(
+                said.find("unhandled error: cannot print into the file \"" + c.file.toStdString() + "\""),
+                std::string::npos)
+                << said;
+            EXPECT_EQ(said.find("Painter not active"), std::string::npos)
+                << "nothing is drawn on a job that failed";
+            const QList<QMessageBox*> boxes = ShownMessageBoxes();
+            ASSERT_EQ(boxes.size(), 1);
+            EXPECT_TRUE(boxes[0]->text().contains(c.file)) << boxes[0]->text().toStdString();
+            delete boxes[0];
 
-        pdf = good;
-        QFile::remove(pdf);
-        main->FilePrint_Action();
-        EXPECT_TRUE(QFile::exists(pdf)) << "the next print works";
+            pdf = good;
+            QFile::remove(pdf);
+            main->FilePrint_Action();
+            EXPECT_TRUE(ShownMessageBoxes().isEmpty());
+            ASSERT_TRUE(QFile::exists(pdf)) << "the next print works";
+            if (withSetup) {
+                EXPECT_EQ(offeredFiles.back().toStdString(), c.file.toStdString())
+                    << "the dialog offers the file chosen last";
+            }
+            if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) continue;
+            EXPECT_FALSE(RenderedPage().isNull()) << "the next print is a page a reader opens";
+        }
     }
 }
 
