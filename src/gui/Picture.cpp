@@ -20,6 +20,7 @@ std::shared_ptr<Picture> Picture::FromResource(std::string_view fileName) {
     QImage doubled(dot > path.lastIndexOf('/') ? QString(path).insert(dot, "@2x") : path + "@2x");
     // One that is not the same picture at twice the size would be drawn at a size of its own.
     if (doubled.size() != image.size() * 2) doubled = QImage();
+    // Qt reads the ratio from the name itself, but not where QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING is set.
     doubled.setDevicePixelRatio(2);
     return std::shared_ptr<Picture>(
         new Picture(std::make_unique<Impl>(Impl{std::move(image), std::move(doubled)})));
