@@ -13,6 +13,7 @@
 #include <QPen>
 #include <QPointF>
 #include <QRadialGradient>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 
@@ -78,18 +79,21 @@ class Stars {
     std::uint32_t state_ = 2020;
 };
 
-// An event with its light cones, the light spreading from it, and two observers passing through it.
-QImage DrawPicture() {
+// An event with its light cones, the light spreading from it, and two observers passing through it. The
+// picture is 194 by 251 at every `scale`: a larger scale draws the same artwork with that many pixels to
+// each of its units, for screens with that many device pixels to a unit.
+QImage DrawPicture(int scale) {
     const int width = 194, height = 251;
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, 0, height);
     sky.setColorAt(0, QColor(10, 16, 46));
     sky.setColorAt(0.55, QColor(28, 26, 74));
     sky.setColorAt(1, QColor(52, 24, 70));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRect(0, 0, width, height), sky);
 
     // One draw per statement: the order of a call's arguments is the compiler's choice.
     Stars random;
@@ -300,7 +304,9 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool ok = folder.mkpath(".");
 
-    ok = ok && DrawPicture().save(folder.filePath("Pemo2020.jpg"), "JPG", 92);
+    // Qt's own naming: a file named "@2x" is read with a device pixel ratio of 2.
+    ok = ok && DrawPicture(1).save(folder.filePath("Pemo2020.jpg"), "JPG", 92);
+    ok = ok && DrawPicture(2).save(folder.filePath("Pemo2020@2x.jpg"), "JPG", 92);
 
     std::map<int, QImage> icons;
     for (const int side : {16, 32, 48, 256}) {

@@ -33,7 +33,7 @@ class CanvasWidget final : public PointerForwarding<QWidget, Canvas> {
         // Without a paint handler nothing else covers what the backdrop leaves.
         if (!control_.Paint) painter.fillRect(rect(), palette().window());
         if (const auto& backdrop = control_.Backdrop())
-            painter.drawImage(QPointF(0, 0), internal::ImplOf(*backdrop).image);
+            painter.drawImage(QPointF(0, 0), internal::ImplOf(*backdrop).For(devicePixelRatio()));
         PainterGraphics g(painter, QRectF(rect()), &cache_);
         std::vector<Rect> areas;
         for (const QRect& r : event->region()) areas.push_back(Rect{r.x(), r.y(), r.width(), r.height()});

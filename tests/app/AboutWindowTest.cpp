@@ -110,6 +110,31 @@ TEST_F(AboutWindow, PictureLoadedOnceAndKeptForLaterWindows) {
     EXPECT_EQ(again.Canvas1().Backdrop(), picture) << "the same picture, not loaded again";
 }
 
+// The picture shows the pixels drawn for the screen's device pixel ratio, at its own size in the layout: at
+// ratio 2 those of the picture with twice the pixels, not the small one scaled up.
+TEST_F(AboutWindow, PictureShowsThePixelsDrawnForTheScreensRatio) {
+    class Window2& about = Window2();
+    QApplication::processEvents();
+    QWidget* picture = WidgetOf(about.Canvas1());
+    const int ratio = static_cast<int>(picture->devicePixelRatio());
+    ASSERT_TRUE(picture->devicePixelRatio() == 1 || picture->devicePixelRatio() == 2)
+        << "the tests run at ratios 1 and 2, not " << picture->devicePixelRatio();
+    const QImage drawn(ratio == 2 ? ":/Pemo2020@2x.jpg" : ":/Pemo2020.jpg");
+    ASSERT_EQ(drawn.size(), QSize(194, 251) * ratio);
+
+    const QImage window = WidgetOf(about)->grab().toImage();
+    ASSERT_TRUE(window.save(QStringLiteral(TRAVIK_ARTIFACTS "/about-window-at-ratio-%1.png").arg(ratio)));
+    ASSERT_EQ(window.size(), WidgetOf(about)->size() * ratio);
+    const QRect area(picture->mapTo(WidgetOf(about), QPoint(0, 0)) * ratio, picture->size() * ratio);
+    const QImage shown = window.copy(area).convertToFormat(QImage::Format_RGB32);
+    const QImage wanted = drawn.convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    for (int y = 0; y < wanted.height(); ++y) {
+        for (int x = 0; x < wanted.width(); ++x) differing += shown.pixel(x, y) != wanted.pixel(x, y);
+    }
+    EXPECT_EQ(differing, 0) << "at device pixel ratio " << ratio;
+}
+
 TEST_F(AboutWindow, PointingHandOverTheTwoLinksOnly) {
     class Window2& about = Window2();
     for (gui::RectControl* c : std::vector<gui::RectControl*>{&about.StaticText2(), &about.Canvas1()}) {

@@ -17,9 +17,12 @@ class Printing : public ApplicationFixture {
   protected:
     void SetUp() override {
         ApplicationFixture::SetUp();
+        // A run at another device pixel ratio may print at the same time, into files of its own.
+        const qreal ratio = qApp->devicePixelRatio();
         pdf =
-            QStringLiteral(TRAVIK_ARTIFACTS "/printed-%1.pdf")
-                .arg(QString::fromStdString(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            QStringLiteral(TRAVIK_ARTIFACTS "/printed-%1%2.pdf")
+                .arg(QString::fromStdString(::testing::UnitTest::GetInstance()->current_test_info()->name()),
+                     ratio == 1 ? QString() : QStringLiteral("-at-ratio-%1").arg(ratio));
         QFile::remove(pdf);
     }
     void TearDown() override {

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QTest>
 #include <string>
@@ -11,6 +13,7 @@
 
 #include "gui/TestHooks.h"
 #include "gui/internal/ControlImpl.h"
+#include "gui/internal/PainterGraphics.h"
 #include "gui/internal/Runtime.h"
 #include "model/Globals.h"
 #include "support/PaintCounter.h"
@@ -77,6 +80,34 @@ class MainWindowFixture : public ::testing::Test {
         RecordingGraphics g;
         window->Canvas1_Paint(window->Canvas1(), g, {});
         return g.lines;
+    }
+
+    // What the screen shows of the canvas once the event loop has settled, in the screen's device pixels.
+    QImage CanvasOnScreen() {
+        Settle();
+        return CanvasWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // The paint handler drawn from scratch, with nothing kept, into a picture of the canvas with `ratio`
+    // device pixels to the unit, as a screen of that ratio shows it.
+    QImage FreshCanvas(double ratio) {
+        const QSize size = CanvasWidget()->size();
+        QImage image(size * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        gui::PainterGraphics g(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        window->Canvas1_Paint(window->Canvas1(), g, {});
+        return image;
+    }
+    // The number of pixels whose colours differ, or -1 where the sizes do.
+    static int Differing(const QImage& a, const QImage& b) {
+        if (a.size() != b.size()) return -1;
+        int differing = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x)
+                differing += (a.pixel(x, y) & 0xffffff) != (b.pixel(x, y) & 0xffffff);
+        }
+        return differing;
     }
 
     class Window1* window = nullptr;

@@ -10,30 +10,11 @@ namespace {
 // change the user can make, what the window shows must be what a fresh drawing of the state gives.
 class CanvasCache : public MainWindowFixture {
   protected:
-    // The paint handler drawn from scratch, with nothing kept, into a picture of the canvas's size.
-    QImage Fresh() {
-        QWidget* canvas = CanvasWidget();
-        QImage image(canvas->size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        gui::PainterGraphics g(painter, QRectF(QPointF(0, 0), QSizeF(canvas->size())));
-        window->Canvas1_Paint(window->Canvas1(), g, {});
-        return image;
-    }
-    static int Differing(const QImage& a, const QImage& b) {
-        if (a.size() != b.size()) return -1;
-        int differing = 0;
-        for (int y = 0; y < a.height(); ++y) {
-            for (int x = 0; x < a.width(); ++x)
-                differing += (a.pixel(x, y) & 0xffffff) != (b.pixel(x, y) & 0xffffff);
-        }
-        return differing;
-    }
     // The canvas painted through its widget, with what it kept from the paints before, against a fresh
-    // drawing: the number of pixels that differ.
+    // drawing at the screen's device pixel ratio: the number of pixels that differ.
     int DifferingOnScreen() {
-        Settle();
-        return Differing(CanvasWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32), Fresh());
+        const QImage screen = CanvasOnScreen();
+        return Differing(screen, FreshCanvas(screen.devicePixelRatio()));
     }
 };
 

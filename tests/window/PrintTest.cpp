@@ -1,7 +1,5 @@
 #include <QImage>
-#include <QPixmap>
 
-#include "support/ImageSurface.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
@@ -140,21 +138,10 @@ TEST_F(WholeDiagram, TheCanvasPaintsExactlyWhatPrintDraws) {
     EXPECT_EQ(paint[1], "FillRect 0 0 636 553");
     EXPECT_EQ(std::vector<std::string>(paint.begin() + 2, paint.end()), printed);
 
-    // And on screen, pixel for pixel as on a second surface.
-    Settle();
-    const QImage onScreen = Widget(window->Canvas1())->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ImageSurface second(636, 553);
-    second.Paint([this](gui::Graphics& g) { window->Canvas1_Paint(window->Canvas1(), g, {}); });
-    ASSERT_EQ(onScreen.size(), QSize(636, 553));
-    int differing = 0;
-    for (int y = 0; y < 553; ++y) {
-        for (int x = 0; x < 636; ++x) {
-            const QRgb p = onScreen.pixel(x, y);
-            const gui::Color c = second.PixelAt(x, y);
-            if (qRed(p) != c.red || qGreen(p) != c.green || qBlue(p) != c.blue) ++differing;
-        }
-    }
-    EXPECT_EQ(differing, 0);
+    // And on screen, pixel for pixel as a drawing from scratch at the screen's device pixel ratio.
+    const QImage onScreen = CanvasOnScreen();
+    ASSERT_EQ(onScreen.deviceIndependentSize(), QSizeF(636, 553));
+    EXPECT_EQ(Differing(onScreen, FreshCanvas(onScreen.devicePixelRatio())), 0);
 }
 
 TEST_F(WholeDiagram, WithoutTheDiagramObjectsPrintIsAnErrorNotACrash) {

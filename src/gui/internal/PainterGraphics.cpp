@@ -205,8 +205,11 @@ void PainterGraphics::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2
     // A pen covers the pixels right of and below the given coordinates, as a whole-pixel surface expects.
     const double width = PenWidth(PenSize());
     // In whole device pixels a level or upright line is the rectangle its square-capped pen covers, and
-    // filling that is far cheaper than stroking it; it sets the very same pixels.
-    if (wholePixels_ && (x1 == x2) != (y1 == y2)) {
+    // filling that is far cheaper than stroking it; it sets the very same pixels. A line of no length is the
+    // square its pen covers on every surface: Qt strokes it as a cap twice as wide as high, and a pixel off
+    // with a one-pixel pen.
+    const bool point = x1 == x2 && y1 == y2;
+    if (point || (wholePixels_ && (x1 == x2 || y1 == y2))) {
         const QRectF covered(ToDouble(std::min(x1, x2)), ToDouble(std::min(y1, y2)),
                              ToDouble(std::max(x1, x2)) - ToDouble(std::min(x1, x2)) + width,
                              ToDouble(std::max(y1, y2)) - ToDouble(std::min(y1, y2)) + width);
