@@ -108,7 +108,7 @@ void FitIntoRoom(Window::Impl& d, QSize room) {
     if (d.resizeable || (w.width() <= room.width() && w.height() <= room.height())) return;
     const QSize content = d.content->size();
     const QSize around = w.size() - content;
-    const QSize space = room - around;
+    const QSize space = (room - around).expandedTo(QSize(0, 0));
     auto* view = new ContentView;
     view->setFrameShape(QFrame::NoFrame);
     // Tab walks the controls as laid out, scrolling each into view, and stops at no view in between.
