@@ -132,7 +132,9 @@ int Repeat(const std::string& what, long times) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen that holds the main window, as a desktop's does: the offscreen platform's own is smaller.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", TRAVIK_WIDE_SCREEN_PLATFORM);
     QApplication app(argc, argv);
     int status = 0;
     if (argc == 4 && std::string_view(argv[1]) == "--repeat") {

@@ -4,7 +4,6 @@
     bench/medians.py build/bench/canvas_bench [REPETITIONS] [more benchmark arguments]
 """
 import json
-import os
 import statistics
 import subprocess
 import sys
@@ -13,7 +12,6 @@ import sys
 def main():
     program = sys.argv[1]
     repetitions = sys.argv[2] if len(sys.argv) > 2 else "15"
-    os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
     out = subprocess.run([program, f"--benchmark_repetitions={repetitions}", "--benchmark_format=json",
                           *sys.argv[3:]], capture_output=True, text=True, check=True).stdout
     report = json.loads(out[out.index("{"):])

@@ -1,6 +1,7 @@
 #include "gui/Slider.h"
 
 #include <QSlider>
+#include <QWheelEvent>
 
 #include "gui/PropertyList.h"
 #include "gui/internal/ControlImpl.h"
@@ -14,11 +15,23 @@ namespace {
 
 using T = PropertyType;
 
+// The wheel over a slider is the slider's, at its ends too: a scrolling view around it then does not move the
+// slider away from under the pointer.
+class SliderWidget final : public QSlider {
+  public:
+    explicit SliderWidget(QWidget* parent) : QSlider(Qt::Horizontal, parent) {}
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override {
+        QSlider::wheelEvent(event);
+        event->accept();
+    }
+};
+
 }  // namespace
 
 Slider::Slider(Window& owner)
-    : RectControl(
-          std::make_unique<Impl>(owner, new QSlider(Qt::Horizontal, internal::ImplOf(owner).content))) {
+    : RectControl(std::make_unique<Impl>(owner, new SliderWidget(internal::ImplOf(owner).content))) {
     auto& w = WidgetAs<QSlider>(*this);
     internal::ForwardEvent(w, &QSlider::valueChanged, *this, &Slider::ValueChanged);
 }

@@ -7,7 +7,9 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <algorithm>
 #include <climits>
 #include <map>
@@ -66,6 +68,65 @@ void Unregister(Window& window) {
         qApp, [] { ClosedList().clear(); }, Qt::QueuedConnection);
 }
 
+// The scrolling view a window's content sits in on a screen too small for the window.
+class ContentView final : public QScrollArea {
+  protected:
+    // Tab scrolls the whole control it reaches into view; Qt's own scroll area shows only a field's text
+    // cursor.
+    bool focusNextPrevChild(bool next) override {
+        if (!QWidget::focusNextPrevChild(next)) return false;
+        QWidget* focus = focusWidget();
+        if (focus && widget()->isAncestorOf(focus)) {
+            const QRect r(focus->mapTo(widget(), QPoint(0, 0)), focus->size());
+            const int margin = 50;
+            ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + margin, r.height() / 2 + margin);
+        }
+        return true;
+    }
+};
+
+// A window manager's frame is known only once a window is on screen: that of another of our windows on
+// screen, or else a generous guess at a title bar and borders.
+QMargins FrameAround(const QWidget& w) {
+    for (Window* open : Window::OpenWindows()) {
+        const QWidget& other = *internal::ImplOf(*open).window;
+        if (&other == &w || !other.isVisible()) continue;
+        const QRect inner = other.geometry();
+        const QRect outer = other.frameGeometry();
+        if (inner != outer) {
+            return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom()};
+        }
+    }
+    return {8, 40, 8, 8};
+}
+
+// A fixed window larger than the room its screen has shows its content, at its own size, in a scrolling
+// view as large as the room allows. A window the room holds stays exactly as laid out.
+void FitIntoRoom(Window::Impl& d, QSize room) {
+    QMainWindow& w = *d.window;
+    if (d.resizeable || (w.width() <= room.width() && w.height() <= room.height())) return;
+    const QSize content = d.content->size();
+    const QSize around = w.size() - content;
+    const QSize space = (room - around).expandedTo(QSize(0, 0));
+    auto* view = new ContentView;
+    view->setFrameShape(QFrame::NoFrame);
+    // Tab walks the controls as laid out, scrolling each into view, and stops at no view in between.
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setWidget(w.takeCentralWidget());
+    w.setCentralWidget(view);
+    // A scroll bar takes room from the other direction, which may then need one too.
+    const int bar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    bool across = content.width() > space.width();
+    bool down = content.height() > space.height();
+    down = down || (across && content.height() > space.height() - bar);
+    across = across || (down && content.width() > space.width() - bar);
+    w.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    w.setFixedSize(QSize(std::min(space.width(), content.width() + (down ? bar : 0)),
+                         std::min(space.height(), content.height() + (across ? bar : 0))) +
+                   around);
+}
+
 void PlaceOnFirstShow(Window::Impl& d) {
     if (d.shownOnce) return;
     d.shownOnce = true;
@@ -90,10 +151,20 @@ void PlaceOnFirstShow(Window::Impl& d) {
         (d.location == Window::Locations::ParentWindow && area.isNull())) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
     }
+    QScreen* screen = area.isNull() ? w.screen() : QGuiApplication::screenAt(area.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QMargins frame = FrameAround(w);
+    FitIntoRoom(d, room.size().shrunkBy(frame));
     if (!area.isNull()) {
-        QRect frame = w.frameGeometry();
-        frame.moveCenter(area.center());
-        w.move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
+        QRect centred = w.frameGeometry();
+        centred.moveCenter(area.center());
+        // Centred as far as the frame is known, and kept with all of its frame on the screen.
+        const QSize outer = w.size().grownBy(frame);
+        const int left = std::min(std::max(centred.left(), area.left()), room.right() + 1 - outer.width());
+        const int top = std::min(std::max(centred.top(), area.top()), room.bottom() + 1 - outer.height());
+        w.move(std::max(left, room.left()), std::max(top, room.top()));
     }
 }
 
@@ -303,6 +374,7 @@ void SetProperties(Window& window, std::string_view list) {
         d.content->setFixedSize(width, height);
         w.layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
+    d.resizeable = resizeable;
     if (values.Get<bool>("HasBackgroundColor").value_or(false)) {
         QPalette palette = d.content->palette();
         const Color c = values.Get<Color>("BackgroundColor").value_or(RGB(255, 255, 255));

@@ -55,11 +55,13 @@ struct Window::Impl {
     bool open = false;
     bool visible = true;
     bool menuBarVisible = false;
+    bool resizeable = true;
     bool shownOnce = false;
     Window::Locations location = Window::Locations::Default;
 };
 
-// The top-level Qt window: a menu bar over a fixed content area in which the controls are placed.
+// The top-level Qt window: a menu bar over a fixed content area in which the controls are placed. On a screen
+// too small for it, the content area sits in a scrolling view.
 class WindowWidget final : public QMainWindow {
   public:
     explicit WindowWidget(Window& owner);
