@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 
 namespace gui {
@@ -14,6 +16,9 @@ namespace {
 constexpr qsizetype kEditedCharacters = 4096;
 // Qt's line edit keeps this many pixels between its content rectangle and the text on either side.
 constexpr int kLineEditMargin = 2;
+// How far in from a borderless field's edges its focus frame may reach: styles draw theirs on the outermost
+// pixel or the one inside it.
+constexpr int kFocusEdge = 2;
 
 }  // namespace
 
@@ -65,10 +70,14 @@ bool FieldWidget::event(QEvent* event) {
 }
 
 void FieldWidget::paintEvent(QPaintEvent* event) {
-    if (!DrawsOwnText()) {
+    if (DrawsOwnText())
+        PaintOwnText();
+    else
         QLineEdit::paintEvent(event);
-        return;
-    }
+    if (hasFocus() && !hasFrame()) PaintFocusFrame();
+}
+
+void FieldWidget::PaintOwnText() {
     QPainter painter(this);
     QStyleOptionFrame panel;
     initStyleOption(&panel);
@@ -91,6 +100,23 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
     painter.setPen(palette().color(QPalette::Text));
     painter.setClipRect(room);
     painter.drawText(QPointF(room.x() - scroll, top + metrics.ascent()), fitted.text);
+}
+
+void FieldWidget::PaintFocusFrame() {
+    // The style's own focus frame, kept to the field's edges and off its line of text (no font drawn here is
+    // taller than the field's own), so the text neither moves nor hides beneath it.
+    const QRect room = TextRoom();
+    const int lineHeight = QFontMetrics(font()).height();
+    const QRect line(room.x(), room.y() + (room.height() - lineHeight + 1) / 2, room.width(), lineHeight);
+    const QRegion edges =
+        QRegion(rect()) -
+        QRegion(rect().marginsRemoved(QMargins(kFocusEdge, kFocusEdge, kFocusEdge, kFocusEdge)));
+    QPainter painter(this);
+    painter.setClipRegion(edges - QRegion(line));
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 void FieldWidget::keyPressEvent(QKeyEvent* event) {

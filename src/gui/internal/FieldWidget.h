@@ -31,6 +31,9 @@ class FieldWidget final : public QLineEdit {
 
   private:
     bool DrawsOwnText() const;
+    void PaintOwnText();
+    // A field without a border shows its focus with the style's focus frame along its edges.
+    void PaintFocusFrame();
     // FitText of the field's text, font and room, kept from the last call with the same three: a field
     // paints the same text again and again, and measuring it is most of what its paint costs.
     const FittedText& Fitted() const;
