@@ -41,6 +41,11 @@ QRect FieldWidget::TextRoom() const {
     return contents.adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
 }
 
+int FieldWidget::LineTop(const QFontMetrics& metrics) const {
+    const QRect room = TextRoom();
+    return room.y() + (room.height() - metrics.height() + 1) / 2;
+}
+
 bool FieldWidget::DrawsOwnText() const {
     if (echoMode() != QLineEdit::Normal) return false;
     const QString shown = text();
@@ -95,7 +100,7 @@ void FieldWidget::PaintOwnText() {
         if (horizontal & Qt::AlignRight) scroll = used - room.width() + 1;
         if (horizontal & Qt::AlignHCenter) scroll = (used - room.width()) / 2;
     }
-    const int top = room.y() + (room.height() - metrics.height() + 1) / 2;
+    const int top = LineTop(metrics);
     painter.setFont(fitted.font);
     painter.setPen(palette().color(QPalette::Text));
     painter.setClipRect(room);
@@ -106,8 +111,8 @@ void FieldWidget::PaintFocusFrame() {
     // The style's own focus frame, kept to the field's edges and off its line of text (no font drawn here is
     // taller than the field's own), so the text neither moves nor hides beneath it.
     const QRect room = TextRoom();
-    const int lineHeight = QFontMetrics(font()).height();
-    const QRect line(room.x(), room.y() + (room.height() - lineHeight + 1) / 2, room.width(), lineHeight);
+    const QFontMetrics metrics(font());
+    const QRect line(room.x(), LineTop(metrics), room.width(), metrics.height());
     const QRegion edges =
         QRegion(rect()) -
         QRegion(rect().marginsRemoved(QMargins(kFocusEdge, kFocusEdge, kFocusEdge, kFocusEdge)));
