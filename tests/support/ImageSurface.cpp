@@ -7,6 +7,10 @@
 
 ImageSurface::ImageSurface(int width, int height, gui::Color background)
     : image_(width, height, QImage::Format_RGB32) {
+    Fill(background);
+}
+
+void ImageSurface::Fill(gui::Color background) {
     image_.fill(gui::ToQColor(background));
 }
 

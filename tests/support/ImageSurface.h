@@ -13,6 +13,8 @@ class ImageSurface {
   public:
     ImageSurface(int width, int height, gui::Color background = gui::RGB(255, 255, 255));
 
+    // Makes the whole picture `background`, as a new one is.
+    void Fill(gui::Color background);
     // Runs `draw` with a fresh surface on the picture; the drawing is complete when it returns.
     void Paint(const std::function<void(gui::Graphics&)>& draw);
 

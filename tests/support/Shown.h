@@ -16,5 +16,7 @@ struct ShownText {
     int stretch = 100;
     // The longest text run the drawing handed to the text engine, in characters.
     long long longestRun = 0;
+    // All the characters the drawing handed to the text engine, every run together.
+    long long handed = 0;
 };
 ShownText Shown(const gui::RectControl& control);

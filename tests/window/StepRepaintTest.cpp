@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSlider>
-#include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 #include <map>
 
 #include "support/MainWindowFixture.h"
+#include "support/UnderStyle.h"
 
 namespace {
 
@@ -99,21 +99,7 @@ TEST_F(StepRepaint, TimeStepRepaintsOnlyWhatChanged) {
 // Whatever the widget style, what a step, a speed change or a repaint of part of a group box leaves on the
 // screen is what the whole window drawn afresh holds: no control draws less than its style draws when it
 // paints the whole of itself.
-class StylesOnScreen : public StepRepaint, public ::testing::WithParamInterface<const char*> {
-  protected:
-    void SetUp() override {
-        previous_ = QApplication::style()->name();
-        QApplication::setStyle(QStyleFactory::create(GetParam()));
-        StepRepaint::SetUp();
-    }
-    void TearDown() override {
-        StepRepaint::TearDown();
-        QApplication::setStyle(QStyleFactory::create(previous_));
-    }
-
-  private:
-    QString previous_;
-};
+class StylesOnScreen : public UnderStyle<StepRepaint> {};
 
 TEST_P(StylesOnScreen, ScreenMatchesAFreshDrawing) {
     ASSERT_EQ(QApplication::style()->name().toLower(), QString(GetParam()).toLower());

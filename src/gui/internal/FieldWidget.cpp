@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 
 namespace gui {
@@ -14,6 +16,9 @@ namespace {
 constexpr qsizetype kEditedCharacters = 4096;
 // Qt's line edit keeps this many pixels between its content rectangle and the text on either side.
 constexpr int kLineEditMargin = 2;
+// How far in from a borderless field's edges its focus frame may reach: styles draw theirs on the outermost
+// pixel or the one inside it.
+constexpr int kFocusEdge = 2;
 
 }  // namespace
 
@@ -34,6 +39,11 @@ QRect FieldWidget::TextRoom() const {
     const QRect contents =
         style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
     return contents.adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
+}
+
+int FieldWidget::LineTop(const QFontMetrics& metrics) const {
+    const QRect room = TextRoom();
+    return room.y() + (room.height() - metrics.height() + 1) / 2;
 }
 
 bool FieldWidget::DrawsOwnText() const {
@@ -65,10 +75,14 @@ bool FieldWidget::event(QEvent* event) {
 }
 
 void FieldWidget::paintEvent(QPaintEvent* event) {
-    if (!DrawsOwnText()) {
+    if (DrawsOwnText())
+        PaintOwnText();
+    else
         QLineEdit::paintEvent(event);
-        return;
-    }
+    if (hasFocus() && !hasFrame()) PaintFocusFrame();
+}
+
+void FieldWidget::PaintOwnText() {
     QPainter painter(this);
     QStyleOptionFrame panel;
     initStyleOption(&panel);
@@ -86,11 +100,28 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
         if (horizontal & Qt::AlignRight) scroll = used - room.width() + 1;
         if (horizontal & Qt::AlignHCenter) scroll = (used - room.width()) / 2;
     }
-    const int top = room.y() + (room.height() - metrics.height() + 1) / 2;
+    const int top = LineTop(metrics);
     painter.setFont(fitted.font);
     painter.setPen(palette().color(QPalette::Text));
     painter.setClipRect(room);
     painter.drawText(QPointF(room.x() - scroll, top + metrics.ascent()), fitted.text);
+}
+
+void FieldWidget::PaintFocusFrame() {
+    // The style's own focus frame, kept to the field's edges and off its line of text (no font drawn here is
+    // taller than the field's own), so the text neither moves nor hides beneath it.
+    const QRect room = TextRoom();
+    const QFontMetrics metrics(font());
+    const QRect line(room.x(), LineTop(metrics), room.width(), metrics.height());
+    const QRegion edges =
+        QRegion(rect()) -
+        QRegion(rect().marginsRemoved(QMargins(kFocusEdge, kFocusEdge, kFocusEdge, kFocusEdge)));
+    QPainter painter(this);
+    painter.setClipRegion(edges - QRegion(line));
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 void FieldWidget::keyPressEvent(QKeyEvent* event) {

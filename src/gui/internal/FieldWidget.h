@@ -3,6 +3,7 @@
 // Only for gui/ and its tests: the text field control's widget.
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QString>
 
@@ -30,7 +31,13 @@ class FieldWidget final : public QLineEdit {
     void inputMethodEvent(QInputMethodEvent* event) override;
 
   private:
+    // Where a line of text in a font of `metrics` begins: centred upright in the text room, as Qt's line edit
+    // centres it.
+    int LineTop(const QFontMetrics& metrics) const;
     bool DrawsOwnText() const;
+    void PaintOwnText();
+    // A field without a border shows its focus with the style's focus frame along its edges.
+    void PaintFocusFrame();
     // FitText of the field's text, font and room, kept from the last call with the same three: a field
     // paints the same text again and again, and measuring it is most of what its paint costs.
     const FittedText& Fitted() const;
