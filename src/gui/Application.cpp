@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QIcon>
 #include <QMessageBox>
-#include <QTimer>
 #include <iostream>
 
 #include "gui/Menu.h"
@@ -29,18 +28,19 @@ void SetApplicationIcon() {
 }
 
 // A window system asks for every size of the icon as a window is made, and decoding them held back the
-// first window's first paint by several milliseconds. The icon is given once that paint is done, when the
-// event loop next goes round; the window shows it a moment later.
+// first window's first paint by several milliseconds. The icon is given once that paint is done and
+// everything it left waiting has run; the window shows it a moment later.
 class IconAfterFirstPaint final : public QObject {
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             // Once is enough: the application's events stop passing through here.
             QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, &SetApplicationIcon);
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::LowEventPriority);
         }
         return false;
     }
+    void customEvent(QEvent*) override { SetApplicationIcon(); }
 };
 
 struct RuntimeState {
