@@ -9,8 +9,8 @@
 #include "gui/internal/ControlProperties.h"
 #include "gui/internal/FittedText.h"
 #include "gui/internal/ImplAccess.h"
-#include "gui/internal/PainterGraphics.h"
 #include "gui/internal/PointerForwarding.h"
+#include "gui/internal/QtColor.h"
 
 namespace gui {
 

@@ -10,7 +10,7 @@
 #include "gui/internal/Events.h"
 #include "gui/internal/FieldWidget.h"
 #include "gui/internal/ImplAccess.h"
-#include "gui/internal/PainterGraphics.h"
+#include "gui/internal/QtColor.h"
 
 namespace gui {
 

@@ -20,7 +20,7 @@
 #include "gui/internal/ControlImpl.h"
 #include "gui/internal/Events.h"
 #include "gui/internal/ImplAccess.h"
-#include "gui/internal/PainterGraphics.h"
+#include "gui/internal/QtColor.h"
 #include "gui/internal/Runtime.h"
 
 namespace gui {

@@ -56,11 +56,3 @@ TEST_F(Placement, TheAboutWindowOpensOverTheMainWindowWhereverItIs) {
 }
 
 }  // namespace
-
-// The screen is larger than the main window, so that centring shows; the offscreen platform's own is not.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TRAVIK_WIDE_SCREEN);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -174,44 +174,48 @@ TEST_F(CanvasInteraction, ProjectingModeIgnoresDragsAndReleaseRepaintsKeepingThe
 // At rest, with red as our frame, an event pressed on an axis projects onto itself: a line of no length
 // marks the event's own pixel, and nothing beside it. Each row is the three by three pixels around the
 // event, as the screen shows them at any device pixel ratio: w white, r red, k black.
-TEST_F(CanvasInteraction, AnEventOnAnAxisMarksItsOwnPixelAndNothingBeside) {
-    struct Case {
-        const char* axis;
-        int x, y;
-        const char* pixels[3];
-    } cases[] = {
-        {"space", 250, 400, {"www", "rkk", "rrr"}},
-        {"time", 300, 340, {"wrr", "wkr", "wkr"}},
-    };
-    for (const auto& c : cases) {
-        SetUp();
-        window->SpeedSlider().Value(20);
-        Click(window->RadioButton2());
-        Press(c.x, c.y);
-        const QImage shot = CanvasOnScreen();
-        const int ratio = static_cast<int>(shot.devicePixelRatio());
-        for (int row = 0; row < 3; ++row) {
-            std::string seen;
-            for (int column = 0; column < 3; ++column) {
-                // A pixel of the diagram is the same colour in every device pixel it covers.
-                std::set<char> colours;
-                for (int dy = 0; dy < ratio; ++dy) {
-                    for (int dx = 0; dx < ratio; ++dx) {
-                        const QColor p =
-                            shot.pixelColor((c.x + column - 1) * ratio + dx, (c.y + row - 1) * ratio + dy);
-                        colours.insert(p == Qt::white   ? 'w'
-                                       : p == Qt::red   ? 'r'
-                                       : p == Qt::black ? 'k'
-                                                        : '?');
-                    }
-                }
-                seen += colours.size() == 1 ? *colours.begin() : '?';
-            }
-            EXPECT_EQ(seen, c.pixels[row]) << c.axis << " axis, row " << row << ", ratio " << ratio;
-        }
-        Release(c.x, c.y);
-    }
+struct EventOnAxis {
+    const char* name;
+    int x, y;
+    const char* pixels[3];
+};
+
+void PrintTo(const EventOnAxis& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class PressOnAnAxis : public CanvasInteraction, public ::testing::WithParamInterface<EventOnAxis> {};
+
+TEST_P(PressOnAnAxis, TheEventMarksItsOwnPixelAndNothingBeside) {
+    const EventOnAxis& c = GetParam();
+    window->SpeedSlider().Value(20);
+    Click(window->RadioButton2());
+    Press(c.x, c.y);
+    const QImage shot = CanvasOnScreen();
+    const int ratio = static_cast<int>(shot.devicePixelRatio());
+    for (int row = 0; row < 3; ++row) {
+        std::string seen;
+        for (int column = 0; column < 3; ++column) {
+            // A pixel of the diagram is the same colour in every device pixel it covers.
+            std::set<char> colours;
+            for (int dy = 0; dy < ratio; ++dy) {
+                for (int dx = 0; dx < ratio; ++dx) {
+                    const QColor p =
+                        shot.pixelColor((c.x + column - 1) * ratio + dx, (c.y + row - 1) * ratio + dy);
+                    colours.insert(p == Qt::white ? 'w' : p == Qt::red ? 'r' : p == Qt::black ? 'k' : '?');
+                }
+            }
+            seen += colours.size() == 1 ? *colours.begin() : '?';
+        }
+        EXPECT_EQ(seen, c.pixels[row]) << "row " << row << ", ratio " << ratio;
+    }
+    Release(c.x, c.y);
+}
+
+INSTANTIATE_TEST_SUITE_P(CanvasInteraction, PressOnAnAxis,
+                         ::testing::Values(EventOnAxis{"SpaceAxis", 250, 400, {"www", "rkk", "rrr"}},
+                                           EventOnAxis{"TimeAxis", 300, 340, {"wrr", "wkr", "wkr"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CanvasInteraction, TextTypedIntoAReadoutIsReplacedAtTheNextProjection) {
     window->EditField10().Text("typed by a student");

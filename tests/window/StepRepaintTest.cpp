@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QSlider>
 #include <QStyleOptionGroupBox>
-#include <map>
 
 #include "support/MainWindowFixture.h"
 #include "support/UnderStyle.h"
@@ -76,7 +75,8 @@ class StepRepaint : public Screens {
 };
 
 // A step of the time slider repaints the canvas, the slider and the time readout once each, and no other
-// control: the readouts whose texts stay as they were are left alone.
+// control: the readouts whose texts stay as they were are left alone. The group box beneath the slider shows
+// through the style's margin around it and repaints there, as Qt has it.
 TEST_F(StepRepaint, TimeStepRepaintsOnlyWhatChanged) {
     for (int pass = 0; pass < 3; ++pass) Settle();
     PaintCounter census;

@@ -41,54 +41,54 @@ QRect FieldWidget::TextRoom() const {
     return contents.adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
 }
 
-int FieldWidget::LineTop(const QFontMetrics& metrics) const {
-    const QRect room = TextRoom();
+int FieldWidget::LineTop(const QRect& room, const QFontMetrics& metrics) {
     return room.y() + (room.height() - metrics.height() + 1) / 2;
 }
 
-bool FieldWidget::DrawsOwnText() const {
+bool FieldWidget::DrawsOwnText(const QRect& room) const {
     if (echoMode() != QLineEdit::Normal) return false;
     const QString shown = text();
     if (shown.isEmpty()) return false;
     if (shown.size() > kEditedCharacters || !hasFocus()) return true;
     // Focused, but the text came from the program: Qt's view would show its end if it doesn't fit.
     if (!programText_) return false;
-    const FittedText& fitted = Fitted();
+    const FittedText& fitted = Fitted(room);
     return fitted.cut || fitted.font != font();
 }
 
-const FittedText& FieldWidget::Fitted() const {
+const FittedText& FieldWidget::Fitted(const QRect& room) const {
     const QString whole = text();
     const QFont base = font();
-    const int room = TextRoom().width();
-    if (room != fitting_.room || base != fitting_.base || whole != fitting_.whole) {
-        fitting_ = Fitting{whole, base, room, FitText(whole, base, room)};
+    const int width = room.width();
+    if (width != fitting_.room || base != fitting_.base || whole != fitting_.whole) {
+        fitting_ = Fitting{whole, base, width, FitText(whole, base, width)};
     }
     return fitting_.fitted;
 }
 
 bool FieldWidget::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip && DrawsOwnText()) {
-        if (ShowWholeTextTip(*this, event, Fitted(), text())) return true;
+    if (event->type() == QEvent::ToolTip) {
+        const QRect room = TextRoom();
+        if (DrawsOwnText(room) && ShowWholeTextTip(*this, event, Fitted(room), text())) return true;
     }
     return QLineEdit::event(event);
 }
 
 void FieldWidget::paintEvent(QPaintEvent* event) {
-    if (DrawsOwnText())
-        PaintOwnText();
+    const QRect room = TextRoom();
+    if (DrawsOwnText(room))
+        PaintOwnText(room);
     else
         QLineEdit::paintEvent(event);
-    if (hasFocus() && !hasFrame()) PaintFocusFrame();
+    if (hasFocus() && !hasFrame()) PaintFocusFrame(room);
 }
 
-void FieldWidget::PaintOwnText() {
+void FieldWidget::PaintOwnText(const QRect& room) {
     QPainter painter(this);
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const QRect room = TextRoom();
-    const FittedText& fitted = Fitted();
+    const FittedText& fitted = Fitted(room);
     // Placed where Qt's line edit places an unscrolled line, so that a text looks the same whether the
     // field draws it or Qt does while the user types.
     const QFontMetrics metrics(fitted.font);
@@ -100,19 +100,18 @@ void FieldWidget::PaintOwnText() {
         if (horizontal & Qt::AlignRight) scroll = used - room.width() + 1;
         if (horizontal & Qt::AlignHCenter) scroll = (used - room.width()) / 2;
     }
-    const int top = LineTop(metrics);
+    const int top = LineTop(room, metrics);
     painter.setFont(fitted.font);
     painter.setPen(palette().color(QPalette::Text));
     painter.setClipRect(room);
     painter.drawText(QPointF(room.x() - scroll, top + metrics.ascent()), fitted.text);
 }
 
-void FieldWidget::PaintFocusFrame() {
+void FieldWidget::PaintFocusFrame(const QRect& room) {
     // The style's own focus frame, kept to the field's edges and off its line of text (no font drawn here is
     // taller than the field's own), so the text neither moves nor hides beneath it.
-    const QRect room = TextRoom();
     const QFontMetrics metrics(font());
-    const QRect line(room.x(), LineTop(metrics), room.width(), metrics.height());
+    const QRect line(room.x(), LineTop(room, metrics), room.width(), metrics.height());
     const QRegion edges =
         QRegion(rect()) -
         QRegion(rect().marginsRemoved(QMargins(kFocusEdge, kFocusEdge, kFocusEdge, kFocusEdge)));

@@ -33,14 +33,15 @@ class FieldWidget final : public QLineEdit {
   private:
     // Where a line of text in a font of `metrics` begins: centred upright in the text room, as Qt's line edit
     // centres it.
-    int LineTop(const QFontMetrics& metrics) const;
-    bool DrawsOwnText() const;
-    void PaintOwnText();
+    static int LineTop(const QRect& room, const QFontMetrics& metrics);
+    // `room` is TextRoom(), worked out once for each paint.
+    bool DrawsOwnText(const QRect& room) const;
+    void PaintOwnText(const QRect& room);
     // A field without a border shows its focus with the style's focus frame along its edges.
-    void PaintFocusFrame();
+    void PaintFocusFrame(const QRect& room);
     // FitText of the field's text, font and room, kept from the last call with the same three: a field
     // paints the same text again and again, and measuring it is most of what its paint costs.
-    const FittedText& Fitted() const;
+    const FittedText& Fitted(const QRect& room) const;
 
     bool programText_ = false;
     struct Fitting {

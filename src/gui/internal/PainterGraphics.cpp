@@ -46,10 +46,6 @@ bool CircleEncloses(const QRectF& box, double pen, const QRectF& area) {
 
 }  // namespace
 
-QColor ToQColor(Color color) {
-    return QColor(color.red, color.green, color.blue);
-}
-
 PaintCache::FontEntry& PaintCache::Font(const std::string& name, int pixels,
                                         const std::function<QFont()>& make) {
     const QFont application = QGuiApplication::font();

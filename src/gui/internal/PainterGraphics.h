@@ -18,6 +18,7 @@
 
 #include "gui/Clip.h"
 #include "gui/Graphics.h"
+#include "gui/internal/QtColor.h"
 
 namespace gui {
 
@@ -103,17 +104,15 @@ class PainterGraphics : public Graphics {
     QRectF bounds_;
     ClipBox clip_{};
     PaintCache* cache_;
-    // A raster surface in device pixels one to one, as a canvas on the screen and a picture usually are.
+    // A raster surface in device pixels one to one, as a canvas on a screen of one device pixel to the unit.
     bool wholePixels_;
     // Whether this paint clips the painter to the surface, until it ends.
     bool clipsToSurface_;
-    // The kept font the settings name, on a surface that keeps texts.
+    // The kept font the settings name, on a surface with a cache.
     PaintCache::FontEntry* font_ = nullptr;
     // While the paint has drawn nothing but fills and outlines, they wait here to come from the cache.
     bool inBackground_;
     std::vector<AreaCall> background_;
 };
-
-QColor ToQColor(Color color);
 
 }  // namespace gui
